@@ -1,0 +1,75 @@
+# Shared by the scripts in scripts/: installs what is missing, builds, and
+# starts and stops the display, the Wine server and its prefix.
+# Every process started here is stopped again by its own id.
+
+QVZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+QVZ_BUILD=${QVZ_BUILD:-$QVZ_ROOT/build}
+QVZ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+              wine wine64 xvfb socat xdotool googletest)
+QVZ_WINE64=/usr/lib/wine/wine64
+
+qvz_log() { printf '== %s\n' "$*" >&2; }
+
+qvz_install_missing() {
+  local missing=() p
+  for p in "${QVZ_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  qvz_log "installing ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+qvz_build() {
+  qvz_log "building in $QVZ_BUILD"
+  cmake -S "$QVZ_ROOT" -B "$QVZ_BUILD" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QVZ_ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
+  cmake --build "$QVZ_BUILD" -j "$(nproc)" -- --no-print-directory >/dev/null
+}
+
+QVZ_PIDS=()
+
+qvz_stop_services() {
+  local pid
+  for pid in "${QVZ_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  # The pty pairs that test programs started keep their ids in the tty folder.
+  for pid in $(cat "$QVZ_TTY"/*.pid 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+  for pid in "${QVZ_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+  QVZ_PIDS=()
+}
+
+# One display, one persistent Wine server, one prefix inside the build folder
+# with COM1 and COM2 mapped to fixed links in $QVZ_TTY; tests point the links
+# at fresh pty pairs.
+qvz_start_services() {
+  export WINEPREFIX=$QVZ_BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export QVZ_TTY=$QVZ_BUILD/tty LC_ALL=C.UTF-8 LANG=en_US.UTF-8
+  mkdir -p "$QVZ_TTY"
+  trap qvz_stop_services EXIT
+  trap 'exit 130' INT TERM
+
+  local displayfile=$QVZ_BUILD/display
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+  QVZ_PIDS+=($!)
+  local i
+  for i in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
+  export DISPLAY=:$(head -n1 "$displayfile")
+
+  if [ ! -f "$WINEPREFIX/.qvz-ports" ]; then
+    qvz_log "making the Wine prefix"
+    "$QVZ_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+    "$QVZ_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$QVZ_TTY/com1" /f >/dev/null 2>&1 </dev/null
+    "$QVZ_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM2 /d "$QVZ_TTY/com2" /f >/dev/null 2>&1 </dev/null
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    touch "$WINEPREFIX/.qvz-ports"
+  fi
+  wineserver -f -p >/dev/null 2>&1 </dev/null &
+  QVZ_PIDS+=($!)
+  "$QVZ_WINE64" wineboot >/dev/null 2>&1 </dev/null
+}
