@@ -5,11 +5,9 @@
 
 namespace qvz::util {
 
-// True when cMail, trailing blanks aside, is one "@" between a local part and
-// a domain that holds at least one "."; each part is made of letters, digits,
-// ".", "_", "-" and "'", and its dots stand between other characters (none
-// first, last or doubled). Any blank before the trailing ones, a second "@"
-// or any other byte makes it false.
+// True when cMail holds a "@" and a ".", has no blank before its trailing
+// blanks, does not end with a "." and is made only of letters, digits and
+// the marks ".", "@", "_", "-" and "'".
 bool ISEMAIL(const std::string& cMail);
 
 }  // namespace qvz::util
