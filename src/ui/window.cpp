@@ -6,6 +6,7 @@
 #include "ui/hot_keys.h"
 #include "ui/messages.h"
 #include "ui/modeless_list.h"
+#include "ui/window_default.h"
 
 namespace qvz::ui {
 namespace {
@@ -28,6 +29,7 @@ constexpr UINT kColorRequest = 0x0806;
 
 TWindow::~TWindow() {
   if (hWnd) UnLink();
+  if (GETWNDDEFAULT() == this) SETWNDDEFAULT(nullptr);
 }
 
 Value TWindow::HandleEvent(UINT nMsg, WPARAM w, LPARAM l) {
@@ -205,10 +207,13 @@ Value TWindow::End() {
 }
 
 Value TWindow::Destroy() {
+  oBrush.reset();
+  oFont.reset();
   if (!hWnd && nResult.AsInteger() == 0) return {};
   if (hWnd) UnLink();
   if (hWnd && hWnd == GETWNDAPP()) PostQuitMessage(0);
   DEREGDIALOG(hWnd);
+  if (GETWNDDEFAULT() == this) SETWNDDEFAULT(nullptr);
   hWnd = nullptr;
   return {};
 }
@@ -251,6 +256,23 @@ void TWindow::Move(std::optional<int> nNewTop, std::optional<int> nNewLeft,
 
 void TWindow::SetSize(std::optional<int> nNewWidth, std::optional<int> nNewHeight, bool lRepaint) {
   Move(std::nullopt, std::nullopt, nNewWidth, nNewHeight, lRepaint);
+}
+
+void TWindow::SetColor(std::optional<COLORREF> nText, std::optional<COLORREF> nBack,
+                       std::shared_ptr<TBrush> oNewBrush) {
+  nClrText = nText.value_or(GetSysColor(COLOR_BTNTEXT));
+  nClrPane = nBack.value_or(GetSysColor(COLOR_BTNFACE));
+  oBrush = oNewBrush ? std::move(oNewBrush) : std::make_shared<TBrush>(nClrPane);
+}
+
+void TWindow::SetFont(std::shared_ptr<TFont> oNewFont) {
+  oFont = std::move(oNewFont);
+  if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), TRUE);
+}
+
+void TWindow::DefControl(TWindow* oCtrl) {
+  aControls.push_back(oCtrl);
+  oCtrl->hWnd = nullptr;
 }
 
 Value TWindow::PostMsg(UINT nMsg, WPARAM nWParam, const Value& nLParam) {

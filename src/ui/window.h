@@ -8,10 +8,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "runtime/value.h"
+#include "ui/gdi_objects.h"
 
 namespace qvz::ui {
 
@@ -108,6 +110,16 @@ class TWindow {
   void SetSize(std::optional<int> nNewWidth, std::optional<int> nNewHeight, bool lRepaint = true);
   void CoorsUpdate();
 
+  // Colours and the background brush; unset colours take the platform's
+  // button text and face colours, an unset brush a solid one of the background.
+  void SetColor(std::optional<COLORREF> nText = std::nullopt, std::optional<COLORREF> nBack = std::nullopt,
+                std::shared_ptr<TBrush> oNewBrush = nullptr);
+  // Takes the font (one more user), releases the previous one, and sends the
+  // font to the window.
+  virtual void SetFont(std::shared_ptr<TFont> oNewFont);
+  // Registers a control created while this window has none yet.
+  virtual void DefControl(TWindow* oCtrl);
+
   Value PostMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
   Value SendMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
 
@@ -125,6 +137,10 @@ class TWindow {
   int nPaintCount = 0;
   Value Cargo;
   Value nResult;
+  COLORREF nClrText = 0;
+  COLORREF nClrPane = 0;
+  std::shared_ptr<TBrush> oBrush;
+  std::shared_ptr<TFont> oFont;
 
   std::function<Value(WPARAM nComm, LPARAM nStatus)> bCommNotify;
   std::function<bool(TWindow&)> bValid;
