@@ -35,10 +35,12 @@ QVZ_PIDS=()
 
 qvz_stop_services() {
   local pid
+  # The Wine server ends the prefix's own processes (services, device hosts,
+  # the desktop) only while it runs: ask it first, then stop it.
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   for pid in "${QVZ_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   # The pty pairs that test programs started keep their ids in the tty folder.
   for pid in $(cat "$QVZ_TTY"/*.pid 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   for pid in "${QVZ_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   QVZ_PIDS=()
 }
