@@ -35,10 +35,12 @@ QVZ_PIDS=()
 
 qvz_stop_services() {
   local pid
+  # The Wine server ends the prefix's own processes (services, device hosts,
+  # the desktop) only while it runs: ask it first, then stop it.
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   for pid in "${QVZ_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
   # The pty pairs that test programs started keep their ids in the tty folder.
   for pid in $(cat "$QVZ_TTY"/*.pid 2>/dev/null); do kill "$pid" 2>/dev/null || true; done
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
   for pid in "${QVZ_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   QVZ_PIDS=()
 }
@@ -53,11 +55,15 @@ qvz_start_services() {
   trap qvz_stop_services EXIT
   trap 'exit 130' INT TERM
 
+  # The number a previous run left in the file would pass the wait below
+  # before the new Xvfb empties it, so the file goes first.
   local displayfile=$QVZ_BUILD/display
+  rm -f "$displayfile"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
   QVZ_PIDS+=($!)
   local i
-  for i in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
+  for i in $(seq 600); do [ -s "$displayfile" ] && break; sleep 0.05; done
+  [ -s "$displayfile" ] || { qvz_log "Xvfb gave no display within 30 seconds"; return 1; }
   export DISPLAY=:$(head -n1 "$displayfile")
 
   if [ ! -f "$WINEPREFIX/.qvz-ports" ]; then
