@@ -66,14 +66,21 @@ qvz_start_services() {
   [ -s "$displayfile" ] || { qvz_log "Xvfb gave no display within 30 seconds"; return 1; }
   export DISPLAY=:$(head -n1 "$displayfile")
 
-  if [ ! -f "$WINEPREFIX/.qvz-ports" ]; then
+  # The marker names what the prefix was made with; a prefix made otherwise is made anew.
+  local marker=$WINEPREFIX/.qvz-prefix-v2
+  if [ ! -f "$marker" ]; then
     qvz_log "making the Wine prefix"
+    rm -rf "$WINEPREFIX"
     "$QVZ_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
-    "$QVZ_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$QVZ_TTY/com1" /f >/dev/null 2>&1 </dev/null
-    "$QVZ_WINE64" reg add 'HKLM\Software\Wine\Ports' /v COM2 /d "$QVZ_TTY/com2" /f >/dev/null 2>&1 </dev/null
+    local reg=("$QVZ_WINE64" reg add)
+    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM1 /d "$QVZ_TTY/com1" /f >/dev/null 2>&1 </dev/null
+    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM2 /d "$QVZ_TTY/com2" /f >/dev/null 2>&1 </dev/null
+    # There is no window manager on the test display: a managed window would
+    # wait two seconds for one at every close.
+    "${reg[@]}" 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
-    touch "$WINEPREFIX/.qvz-ports"
+    touch "$marker"
   fi
   wineserver -f -p >/dev/null 2>&1 </dev/null &
   QVZ_PIDS+=($!)

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "runtime/value.h"
@@ -119,6 +120,13 @@ class TWindow {
   virtual void SetFont(std::shared_ptr<TFont> oNewFont);
   // Registers a control created while this window has none yet.
   virtual void DefControl(TWindow* oCtrl);
+
+  // A control's part in its dialog: its item of the dialog template, and its
+  // set-up once the dialog window exists.
+  virtual std::string cToChar() { return {}; }
+  virtual void Initiate(HWND hDlg) {}
+  // The control's identifier in its dialog; 0 for none.
+  int nId = 0;
 
   Value PostMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
   Value SendMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));

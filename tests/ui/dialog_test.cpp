@@ -1,0 +1,237 @@
+#include "ui/dialog.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "harness/keyboard.h"
+#include "runtime/error_block.h"
+#include "runtime/runtime_error.h"
+#include "ui/dialog_template.h"
+#include "ui/message_pump.h"
+#include "ui/modeless_list.h"
+#include "ui/window_registry.h"
+
+namespace qvz::ui {
+namespace {
+
+// Pumps until the condition holds or two seconds pass; true when it held.
+bool PumpUntil(const std::function<bool()>& bDone) {
+  const ULONGLONG nEnd = GetTickCount64() + 2000;
+  while (!bDone()) {
+    if (GetTickCount64() > nEnd) return false;
+    SYSREFRESH();
+    Sleep(1);
+  }
+  return true;
+}
+
+// Pumps for a while, so that anything posted has been handled.
+void PumpAWhile() {
+  const ULONGLONG nEnd = GetTickCount64() + 200;
+  while (GetTickCount64() < nEnd) {
+    SYSREFRESH();
+    Sleep(1);
+  }
+}
+
+// Errors raised through the error block, kept instead of ending the program.
+class CapturedErrors {
+ public:
+  CapturedErrors()
+      : bPrevious(runtime::SetErrorBlock([this](std::exception_ptr p) {
+          try {
+            std::rethrow_exception(p);
+          } catch (const runtime::RuntimeError& e) {
+            aErrors.push_back(e);
+          }
+        })) {}
+  ~CapturedErrors() { runtime::SetErrorBlock(bPrevious); }
+  std::vector<runtime::RuntimeError> aErrors;
+
+ private:
+  runtime::ErrorBlock bPrevious;
+};
+
+TDialog::NewArgs ReceiverShaped() {
+  TDialog::NewArgs a;
+  a.cCaption = "QVZ test  ";
+  a.nStyle = 0;
+  a.nPixelRight = 500;
+  a.nPixelBottom = 500;
+  return a;
+}
+
+TEST(DialogTest, StartActionRunsOnceAfterTheInitActionAlsoWhenRepaintedMeanwhile) {
+  TDialog oDlg(ReceiverShaped());
+  std::vector<std::string> aSteps;
+  oDlg.bStart = [&](const Value& v) {
+    aSteps.push_back(v.IsNil() ? "start" : "start with a value");
+    EXPECT_TRUE(IsWindowVisible(oDlg.hWnd));
+    char aTitle[32] = {};
+    GetWindowTextA(oDlg.hWnd, aTitle, sizeof aTitle);
+    EXPECT_STREQ(aTitle, "QVZ test");  // trailing blanks removed
+    for (int i = 0; i < 3; ++i) {  // repaint while the action runs
+      InvalidateRect(oDlg.hWnd, nullptr, TRUE);
+      PumpAWhile();
+    }
+    oDlg.End();
+  };
+  TDialog::ActivateArgs a;
+  a.lCentered = true;
+  a.bInit = [&](TDialog&) {
+    aSteps.push_back("init");
+    return Value();
+  };
+  oDlg.Activate(a);
+  EXPECT_EQ(aSteps, (std::vector<std::string>{"init", "start"}));
+  EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
+  EXPECT_FALSE(oDlg.bStart);
+}
+
+TEST(DialogTest, DialogEndedByItsInitActionIsNeverShown) {
+  TDialog oDlg(ReceiverShaped());
+  bool lStarted = false, lPainted = false;
+  oDlg.bStart = [&](const Value&) { lStarted = true; };
+  TDialog::ActivateArgs a;
+  a.bInit = [](TDialog& d) {
+    d.End();
+    return Value();
+  };
+  a.bPainted = [&](HDC, const PAINTSTRUCT&, TDialog&) {
+    lPainted = true;
+    return Value();
+  };
+  oDlg.Activate(a);
+  EXPECT_FALSE(lStarted);
+  EXPECT_FALSE(lPainted);
+  EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
+}
+
+TEST(DialogTest, WhenRefusingCreatesNothing) {
+  TDialog oDlg(ReceiverShaped());
+  bool lInit = false;
+  int nBefore = TDialog::nActivations();
+  TDialog::ActivateArgs a;
+  a.bWhen = [](TDialog&) { return false; };
+  a.bInit = [&](TDialog&) {
+    lInit = true;
+    return Value();
+  };
+  oDlg.Activate(a);
+  EXPECT_FALSE(lInit);
+  EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
+  EXPECT_EQ(TDialog::nActivations(), nBefore);
+  EXPECT_FALSE(oDlg.lVisible);
+}
+
+TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
+  CapturedErrors oErrors;
+  TDialog oDlg(ReceiverShaped());
+  TWindow oFirst, oSecond;
+  oFirst.nId = 101;
+  oSecond.nId = 101;
+  oDlg.DefControl(&oFirst);
+  oDlg.DefControl(&oSecond);
+  ASSERT_EQ(oDlg.aControls.size(), 1u);
+  ASSERT_EQ(oErrors.aErrors.size(), 1u);
+  EXPECT_EQ(oErrors.aErrors[0].description, "Duplicated Id");
+  EXPECT_EQ(oErrors.aErrors[0].operation, "No:    101");
+  EXPECT_EQ(oErrors.aErrors[0].subCode, 2);
+  EXPECT_EQ(oErrors.aErrors[0].subSystem, "Korvane");
+}
+
+TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
+  for (bool lWide : {false, true}) {
+    CapturedErrors oErrors;
+    TDialog oDlg(ReceiverShaped());
+    oDlg.cResData = CDLG2CHR(1, 0, 0, 100, 100, "x", WS_POPUP) +
+                    CCTRL2CHR(0, 0, 10, 10, 5, WS_CHILD, "NoSuchClass", "");
+    oDlg.lUnicode = lWide;
+    oDlg.Activate();
+    EXPECT_EQ(oDlg.nResult.AsInteger(), 65535);
+    ASSERT_EQ(oErrors.aErrors.size(), 1u);
+    EXPECT_EQ(oErrors.aErrors[0].description, "Cannot create Dialog Box");
+    EXPECT_EQ(oErrors.aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
+  }
+}
+
+// Each way of asking a modal dialog to close, sent while its start action runs.
+struct CloseRequest {
+  const char* cName;
+  std::function<void(HWND)> bAsk;
+};
+
+const CloseRequest kCloseRequests[] = {
+    {"close box", [](HWND h) { PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"Alt+F4", [](HWND h) { PostMessageA(h, WM_SYSKEYDOWN, VK_F4, 1 << 29); }},
+    {"Escape", [](HWND h) { PostMessageA(h, WM_KEYDOWN, VK_ESCAPE, 0); }},
+    {"IDCANCEL", [](HWND h) { PostMessageA(h, WM_COMMAND, IDCANCEL, 0); }},
+};
+
+TEST(DialogCloseTest, EveryCloseRequestPassesTheGuard) {
+  for (const CloseRequest& r : kCloseRequests) {
+    SCOPED_TRACE(r.cName);
+    TDialog oDlg(ReceiverShaped());
+    int nAsked = 0;
+    bool lAllow = false;
+    oDlg.bStart = [&](const Value&) {
+      r.bAsk(oDlg.hWnd);
+      ASSERT_TRUE(PumpUntil([&] { return nAsked == 1; }));
+      PumpAWhile();
+      EXPECT_TRUE(IsWindowVisible(oDlg.hWnd));  // refused: still open
+      lAllow = true;
+      r.bAsk(oDlg.hWnd);
+      ASSERT_TRUE(PumpUntil([&] { return nAsked == 2; }));
+    };
+    TDialog::ActivateArgs a;
+    a.bValid = [&](TWindow&) {
+      ++nAsked;
+      return lAllow;
+    };
+    oDlg.Activate(a);
+    EXPECT_EQ(nAsked, 2);
+    EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
+  }
+}
+
+TEST(DialogCloseTest, GuardOfTheReceiverRefusesWhileF4IsDown) {
+  TDialog oDlg(ReceiverShaped());
+  bool lRefused = false;
+  oDlg.bStart = [&](const Value&) {
+    {
+      test::HeldKey f4(VK_F4);
+      lRefused = !oDlg.End().IsTrue();
+    }
+    EXPECT_TRUE(oDlg.End().IsTrue());
+  };
+  TDialog::ActivateArgs a;
+  a.bValid = [](TWindow&) { return !(GetAsyncKeyState(VK_F4) & 0xFF00); };
+  oDlg.Activate(a);
+  EXPECT_TRUE(lRefused);
+}
+
+TEST(ModelessDialogTest, LivesBesideItsCallerAndEndsThroughClose) {
+  TDialog oDlg(ReceiverShaped());
+  TDialog::ActivateArgs a;
+  a.lModal = false;
+  bool lInit = false;
+  a.bInit = [&](TDialog&) {
+    lInit = true;
+    return Value();
+  };
+  oDlg.Activate(a);
+  ASSERT_TRUE(oDlg.hWnd);
+  EXPECT_TRUE(lInit);
+  EXPECT_TRUE(IsWindowVisible(oDlg.hWnd));
+  EXPECT_EQ(OWNDFROMHWND(oDlg.hWnd), &oDlg);  // linked
+  HWND hWnd = oDlg.hWnd;
+  EXPECT_TRUE(oDlg.End(7).IsTrue());
+  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hWnd); }));
+  EXPECT_EQ(oDlg.hWnd, nullptr);
+  EXPECT_EQ(oDlg.nResult.AsInteger(), 7);
+  EXPECT_EQ(OWNDFROMHWND(hWnd), nullptr);
+}
+
+}  // namespace
+}  // namespace qvz::ui
