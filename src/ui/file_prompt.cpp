@@ -1,0 +1,82 @@
+#include "ui/file_prompt.h"
+
+#include <commdlg.h>
+
+#include "runtime/text_encoding.h"
+
+namespace qvz::ui {
+namespace {
+
+// Zero-filled buffer of nCapacity characters holding at most nKeep of cText.
+std::wstring Buffer(const std::optional<std::string>& cText, size_t nCapacity, size_t nKeep) {
+  std::wstring w(nCapacity, L'\0');
+  if (cText) {
+    std::wstring c = runtime::WidenByRule(*cText);
+    c.resize(std::min(c.size(), nKeep));
+    w.replace(0, c.size(), c);
+  }
+  return w;
+}
+
+}  // namespace
+
+FilePromptRequest BuildFilePromptRequest(const FilePromptArgs& a) {
+  FilePromptRequest r;
+  r.lSave = a.lSave.value_or(a.cFileName.has_value());
+  if (a.nFlags && *a.nFlags != 0) {
+    r.nFlags = *a.nFlags;
+  } else if (a.nFlags) {
+    r.nFlags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | (r.lSave ? OFN_HIDEREADONLY : 0) |
+               (a.lLongNames.value_or(false) ? OFN_LONGNAMES : 0);
+  } else {
+    r.nFlags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  }
+  r.lMultiple = !r.lSave && (r.nFlags & OFN_ALLOWMULTISELECT);
+  r.cFilter = Buffer(a.cFilter, 400, 398);
+  for (wchar_t& c : r.cFilter)
+    if (c == L'|') c = L'\0';
+  r.cTitle = Buffer(a.cTitle ? a.cTitle : std::optional<std::string>("Select the file"), 256, 255);
+  r.lInitDir = a.cInitDir.has_value();
+  r.cInitDir = Buffer(a.cInitDir, 256, 255);
+  const size_t nNameSize = (a.nFlags && (*a.nFlags & OFN_ALLOWMULTISELECT)) ? 15384 : 256;
+  r.cFileName = Buffer(a.cFileName, nNameSize, nNameSize - 1);
+  const int nIndex = a.nDefFilter.value_or(0) % 256;
+  r.nFilterIndex = nIndex == 0 ? 1 : static_cast<DWORD>(nIndex);
+  return r;
+}
+
+std::string NarrowChosenName(std::wstring_view cName) {
+  bool lNarrow = true;
+  for (wchar_t c : cName) lNarrow = lNarrow && c < 256;
+  if (lNarrow) return std::string(cName.begin(), cName.end());
+  int n = WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), nullptr, 0,
+                              nullptr, nullptr);
+  std::string c(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), c.data(), n, nullptr,
+                      nullptr);
+  return c;
+}
+
+FilePromptResult CGETFILE() { return std::string(); }
+
+FilePromptResult CGETFILE(const FilePromptArgs& args) {
+  FilePromptRequest r = BuildFilePromptRequest(args);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = r.cFilter.c_str();
+  ofn.nFilterIndex = r.nFilterIndex;
+  ofn.lpstrFile = r.cFileName.data();
+  ofn.nMaxFile = static_cast<DWORD>(r.cFileName.size());
+  ofn.lpstrInitialDir = r.lInitDir ? r.cInitDir.c_str() : nullptr;
+  ofn.lpstrTitle = r.cTitle.c_str();
+  ofn.Flags = r.nFlags;
+  BOOL lChosen = r.lSave ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!lChosen) return std::string();
+  if (!r.lMultiple) return NarrowChosenName(r.cFileName.c_str());
+  std::vector<std::string> aParts;
+  for (const wchar_t* p = r.cFileName.c_str(); *p; p += wcslen(p) + 1) aParts.push_back(NarrowChosenName(p));
+  return aParts;
+}
+
+}  // namespace qvz::ui
