@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "runtime/value.h"
@@ -120,6 +121,13 @@ class TWindow {
   // Registers a control created while this window has none yet.
   virtual void DefControl(TWindow* oCtrl);
 
+  // A control's part in its dialog: its item of the dialog template, and its
+  // set-up once the dialog window exists.
+  virtual std::string cToChar() { return {}; }
+  virtual void Initiate(HWND hDlg) {}
+  // The control's identifier in its dialog; 0 for none.
+  int nId = 0;
+
   Value PostMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
   Value SendMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
 
@@ -154,6 +162,9 @@ class TWindow {
 
   // Lays a control over its parent's client area; called by the parent's ReSize.
   virtual void AdjClient() {}
+  // Whether the controls of this window convert their pixels to dialog units
+  // one to one rather than two to one.
+  virtual bool UsesTruePixels() const { return false; }
 };
 
 }  // namespace qvz::ui
