@@ -2,16 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
-#include "runtime/error_block.h"
-#include "runtime/runtime_error.h"
+#include "ui/control.h"
 #include "ui/dialog_runners.h"
 #include "ui/dialog_settings.h"
 #include "ui/dialog_template.h"
 #include "ui/framework_cells.h"
+#include "ui/framework_error.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
+#include "ui/system_font.h"
 #include "ui/window_default.h"
 #include "ui/window_geometry.h"
 #include "ui/window_registry.h"
@@ -40,17 +40,6 @@ std::string ClassOf(HWND hWnd) {
   char aName[64] = {};
   GetClassNameA(hWnd, aName, sizeof aName);
   return aName;
-}
-
-void RaiseFrameworkError(int nCode, const std::string& cDescription, const std::string& cOperation) {
-  runtime::RuntimeError e;
-  e.genCode = nCode;
-  e.subCode = nCode;
-  e.severity = 3;
-  e.subSystem = "Korvane";
-  e.description = cDescription;
-  e.operation = cOperation;
-  runtime::DeliverToErrorBlock(std::make_exception_ptr(e));
 }
 
 }  // namespace
@@ -108,12 +97,11 @@ TDialog& TDialog::New(const NewArgs& a) {
 }
 
 void TDialog::DefControl(TWindow* oCtrl) {
+  if (!oCtrl->nId) oCtrl->nId = TControl::GetNewId();
   bool lDuplicate = std::any_of(aControls.begin(), aControls.end(),
                                 [&](TWindow* o) { return o->nId == oCtrl->nId; });
   if (lDuplicate) {
-    char aOperation[16];
-    std::snprintf(aOperation, sizeof aOperation, "No: %6d", oCtrl->nId);
-    RaiseFrameworkError(2, "Duplicated Id", aOperation);
+    RaiseFrameworkError(2, "Duplicated Id", IdOperation(oCtrl->nId));
     return;
   }
   TWindow::DefControl(oCtrl);
@@ -237,7 +225,7 @@ Value TDialog::Initiate(WPARAM, HWND hDlg) {
     oFont = std::make_shared<TFont>(hCurrent, false);
   } else {
     // Not sent to the window: it is what the controls take from their parent.
-    oFont = TFont::Create("Segoe UI", 0, -12);
+    oFont = TFont::Create(GETSYSFONT(), 0, -12);
   }
   for (TWindow* oCtrl : aControls) oCtrl->Initiate(hWnd);
   if (lCentered) {

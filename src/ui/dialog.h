@@ -77,6 +77,7 @@ class TDialog : public TWindow {
   std::string cToChar(HWND hOwner);
   HWND GetItem(int nId) const { return GetDlgItem(hWnd, nId); }
   void SetFont(std::shared_ptr<TFont> oNewFont) override;
+  bool UsesTruePixels() const override { return lTruePixel; }
 
   Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
   Value Close(WPARAM nEndResult) override;

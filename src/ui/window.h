@@ -162,6 +162,9 @@ class TWindow {
 
   // Lays a control over its parent's client area; called by the parent's ReSize.
   virtual void AdjClient() {}
+  // Whether the controls of this window convert their pixels to dialog units
+  // one to one rather than two to one.
+  virtual bool UsesTruePixels() const { return false; }
 };
 
 }  // namespace qvz::ui
