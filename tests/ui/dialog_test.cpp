@@ -7,6 +7,7 @@
 #include "harness/keyboard.h"
 #include "runtime/error_block.h"
 #include "runtime/runtime_error.h"
+#include "ui/dialog_runners.h"
 #include "ui/dialog_template.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
@@ -154,6 +155,20 @@ TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
     EXPECT_EQ(oErrors.aErrors[0].description, "Cannot create Dialog Box");
     EXPECT_EQ(oErrors.aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
   }
+}
+
+TEST(DialogTest, EveryModalRunnerGives65535WhenCreationFails) {
+  TDialog oDlg(ReceiverShaped());
+  const std::string cBad = CDLG2CHR(1, 0, 0, 100, 100, "x", WS_POPUP) +
+                           CCTRL2CHR(0, 0, 10, 10, 5, WS_CHILD, "NoSuchClass", "");
+  HINSTANCE hSelf = GetModuleHandleA(nullptr);
+  EXPECT_EQ(DIALOGBOX(hSelf, Value("NOSUCHDIALOG"), nullptr, &oDlg), 65535);
+  EXPECT_EQ(DIALOGBOXW(hSelf, Value(4711), nullptr, &oDlg), 65535);
+  EXPECT_EQ(DIALOGBOXINDIRECT(hSelf, cBad, nullptr, &oDlg), 65535);
+  EXPECT_EQ(DIALOGBOXINDIRECTW(hSelf, cBad, nullptr, &oDlg), 65535);
+  EXPECT_EQ(DIALOGBOXINDIRECT(hSelf, "", nullptr, &oDlg), 0);  // an empty template: nothing at all
+  EXPECT_EQ(CREATEDLG(hSelf, Value("NOSUCHDIALOG"), nullptr, &oDlg), nullptr);
+  EXPECT_EQ(CREATEDLGINDIRECTW(hSelf, "", nullptr, &oDlg), nullptr);
 }
 
 // Each way of asking a modal dialog to close, sent while its start action runs.
