@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "runtime/text_encoding.h"
+#include "runtime/platform_name.h"
 
 namespace qvz::ui {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 std::wstring Buffer(const std::optional<std::string>& cText, size_t nCapacity, size_t nKeep) {
   std::wstring w(nCapacity, L'\0');
   if (cText) {
-    std::wstring c = runtime::WidenByRule(*cText);
+    std::wstring c = runtime::WidePlatformName(*cText);
     c.resize(std::min(c.size(), nKeep));
     w.replace(0, c.size(), c);
   }
