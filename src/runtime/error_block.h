@@ -1,21 +1,32 @@
 #pragma once
-// The one place an error goes when no guarded sequence takes it: window and
-// dialog procedures and thread start routines catch every exception at their
-// boundary and hand it here, so none crosses into the platform.
+// The one place every run-time error goes. An error is raised where it
+// arises, and the block's answer becomes the failing operation's result;
+// window and dialog procedures and thread start routines catch every
+// exception at their boundary and hand it here too, so none crosses into
+// the platform.
 
 #include <exception>
 #include <functional>
-#include <utility>
+
+#include "runtime/runtime_error.h"
+#include "runtime/value.h"
 
 namespace qvz::runtime {
 
-using ErrorBlock = std::function<void(std::exception_ptr)>;
+// Given the error, returns the failing operation's result (nil for none),
+// or throws SequenceBreak to leave the operation for the recovery part of
+// the nearest guarded sequence.
+using ErrorBlock = std::function<Value(std::exception_ptr)>;
 
 // Installs a new error block and returns the previous one. Until one is
 // installed, an error shows its description and ends the program.
 ErrorBlock SetErrorBlock(ErrorBlock bBlock);
 
-// Hands the exception to the installed block. Never throws.
+// Hands an error to the block at the place it arises; a break out of the
+// block goes on from here as a SequenceBreak.
+Value RaiseError(const RuntimeError& oError);
+
+// Hands an exception that reached a boundary to the block. Never throws.
 void DeliverToErrorBlock(std::exception_ptr pError) noexcept;
 
 }  // namespace qvz::runtime

@@ -394,7 +394,7 @@ Value TDialog::EraseBkGnd(HDC hEraseDC) {
 }
 
 Value TDialog::MouseMove(int nRow, int nCol, WPARAM nFlags) {
-  if (lHelpIcon && !*lHelpIcon) SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  if (lHelpIcon && !*lHelpIcon) SetCursor(oCursor ? oCursor->hCursor : LoadCursorA(nullptr, IDC_ARROW));
   return bMMoved ? bMMoved(nRow, nCol, nFlags) : Value(false);
 }
 

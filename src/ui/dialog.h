@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/cursor.h"
 #include "ui/window.h"
 
 namespace qvz::ui {
@@ -116,6 +117,7 @@ class TDialog : public TWindow {
   std::vector<COLORREF> aGradColors;
   std::string cVarName;
   HICON hIcon = nullptr;  // owned when loaded from a file or resource
+  std::optional<TCursor> oCursor;  // shown over the dialog while lHelpIcon is false
 
   std::function<Value(int, int, WPARAM)> bLClicked, bRClicked;
   std::function<Value(TDialog&)> bMoved;

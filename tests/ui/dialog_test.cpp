@@ -46,6 +46,7 @@ class CapturedErrors {
           } catch (const runtime::RuntimeError& e) {
             aErrors.push_back(e);
           }
+          return runtime::Value();
         })) {}
   ~CapturedErrors() { runtime::SetErrorBlock(bPrevious); }
   std::vector<runtime::RuntimeError> aErrors;
