@@ -183,7 +183,7 @@ TEST(ErrorMessageTest, ReportWithoutAReceiverProcedureNamesNoneAndLineZero) {
   RuntimeError e;
   e.subSystem = "BASE";
   e.subCode = 1;
-  e.description = "x";
+  e.description.assign(1, 'x');
   EXPECT_EQ(ERRORMESSAGE(e), "Error BASE/1  x;Function:   Line: 0");
 }
 

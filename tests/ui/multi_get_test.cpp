@@ -197,7 +197,10 @@ TEST(MultiGetTest, TemplateItemBecomesTheLinkedReadOnlyLog) {
 
 TEST(MultiGetTest, AnIdentifierTheDialogLacksIsFrameworkError1) {
   std::exception_ptr pRaised;
-  runtime::ErrorBlock bPrevious = runtime::SetErrorBlock([&](std::exception_ptr p) { pRaised = p; });
+  runtime::ErrorBlock bPrevious = runtime::SetErrorBlock([&](std::exception_ptr p) {
+    pRaised = p;
+    return runtime::Value();
+  });
   std::string cLog;
   TWindow oParent;
   TMultiGet oLog({.bSetGet = runtime::TextAccessor(cLog), .oWnd = &oParent, .lReadOnly = true});
