@@ -86,3 +86,18 @@ qvz_start_services() {
   QVZ_PIDS+=($!)
   "$QVZ_WINE64" wineboot >/dev/null 2>&1 </dev/null
 }
+
+# A fresh pty pair behind the fixed links: COM1 is the program's end, COM2
+# the remote machine's.
+qvz_start_pty_pair() {
+  rm -f "$QVZ_TTY/com1" "$QVZ_TTY/com2"
+  socat pty,raw,echo=0,link="$QVZ_TTY/com1" pty,raw,echo=0,link="$QVZ_TTY/com2" </dev/null >/dev/null 2>&1 &
+  QVZ_PIDS+=($!)
+  local i
+  for i in $(seq 200); do [ -e "$QVZ_TTY/com1" ] && [ -e "$QVZ_TTY/com2" ] && return 0; sleep 0.01; done
+  qvz_log "socat made no pty pair"
+  return 1
+}
+
+# A host path as the Windows programs name it.
+qvz_winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/receive_queue.h"
+#include "app/receiver_buffers.h"
 #include "runtime/clock.h"
 #include "support/key_state.h"
 #include "ui/message_pump.h"

@@ -54,6 +54,7 @@ class TControl : public TWindow {
   // window's current one, else a new one of the system face; the window is
   // sent the font taken from the parent or made.
   std::shared_ptr<TFont> GetFont();
+  std::string ClassName() const override { return "TCONTROL"; }
   // The window's whole text; "" without a window.
   std::string GetText() const;
   // The bound variable: nil without an accessor.
@@ -70,6 +71,9 @@ class TControl : public TWindow {
   int nClientBevel = 0;      // inset when filling the parent
   bool lUpdate = false;
   std::function<bool()> bWhen;  // enable condition
+  // The application's check of the control's value, kept with the control
+  // as its cargo: true when the value is acceptable.
+  std::function<bool(TControl&)> bCargoCheck;
   std::string cMsg;             // status text
   HCURSOR hCursor = nullptr;    // a shared cursor of the platform, not owned
 

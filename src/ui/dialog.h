@@ -79,6 +79,7 @@ class TDialog : public TWindow {
   HWND GetItem(int nId) const { return GetDlgItem(hWnd, nId); }
   void SetFont(std::shared_ptr<TFont> oNewFont) override;
   bool UsesTruePixels() const override { return lTruePixel; }
+  std::string ClassName() const override { return "TDIALOG"; }
 
   Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
   Value Close(WPARAM nEndResult) override;

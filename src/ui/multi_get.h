@@ -49,6 +49,7 @@ class TMultiGet : public TControl {
   explicit TMultiGet(const NewArgs& args);
 
   std::string cToChar() override;
+  std::string ClassName() const override { return "TMULTIGET"; }
   // Links the dialog's item, lifts the text limit and shows the variable.
   void Initiate(HWND hDlg) override;
   // The window shows the variable.

@@ -127,6 +127,8 @@ class TWindow {
   virtual void Initiate(HWND hDlg) {}
   // The control's identifier in its dialog; 0 for none.
   int nId = 0;
+  // The class's name, in upper case, as the framework compares classes.
+  virtual std::string ClassName() const { return "TWINDOW"; }
 
   Value PostMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));
   Value SendMsg(UINT nMsg, WPARAM nWParam = 0, const Value& nLParam = Value(0));

@@ -7,7 +7,7 @@
 
 #include "app/byte_queue.h"
 #include "app/port_io.h"
-#include "app/receive_queue.h"
+#include "app/receiver_buffers.h"
 #include "app/waits.h"
 #include "harness/keyboard.h"
 #include "harness/pty_pair.h"

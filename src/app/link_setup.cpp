@@ -1,0 +1,39 @@
+#include "app/link_setup.h"
+
+#include "app/port_io.h"
+#include "runtime/proc_trace.h"
+#include "serial/comm.h"
+#include "serial/line_settings.h"
+#include "support/popmsg.h"
+#include "ui/dialog.h"
+
+namespace qvz::app {
+namespace {
+
+int Fail(int nCom, const std::string& cMessage) {
+  if (nCom >= 0) serial::CLOSECOMM(nCom);
+  support::POPMSG(cMessage, 1);
+  return -1;
+}
+
+}  // namespace
+
+int APRICOM(ui::TDialog& oDlg, const std::string& cPort) {
+  runtime::ProcMark mark("APRICOM", __LINE__);
+  const std::string cWhich = " (" + cPort + ").";
+  const int nCom = serial::OPENCOMM("\\\\.\\" + cPort, 16384, 16384);
+  if (nCom < 0) return Fail(nCom, "Errore di apertura della porta di comunicazione" + cWhich);
+  std::string cDcb;
+  mark.SetLine(__LINE__);
+  if (!serial::BUILDCOMMDCB("57600,N,8,1", cDcb))
+    return Fail(nCom, "Errore di impostazione dei parametri di comunicazione" + cWhich);
+  if (!serial::SETCOMMSTATE(nCom, cDcb))
+    return Fail(nCom, "Errore di impostazione della porta di comunicazione" + cWhich);
+  oDlg.bCommNotify = [&oDlg](WPARAM w, LPARAM l) { return DrainAction(oDlg, w, l); };
+  mark.SetLine(__LINE__);
+  if (!serial::ENABLECOMMNOTIFICATION(nCom, oDlg.hWnd, 1, -1))
+    return Fail(nCom, "Errore di abilitazione della notifica" + cWhich);
+  return nCom;
+}
+
+}  // namespace qvz::app

@@ -1,0 +1,18 @@
+#pragma once
+// Opening the serial link for the main dialog.
+
+#include <string>
+
+namespace qvz::ui {
+class TDialog;
+}
+
+namespace qvz::app {
+
+// Opens "\\.\" + cPort, sets 57600 baud 8N1 and sends the port's
+// notifications to oDlg, whose comm-notify action becomes the drain action.
+// The port handle; -1 after one message saying what failed (a port opened
+// before the failure is closed again).
+int APRICOM(ui::TDialog& oDlg, const std::string& cPort);
+
+}  // namespace qvz::app

@@ -1,0 +1,131 @@
+#include "receiver_process.h"
+
+#include <gtest/gtest.h>
+
+#include "harness/unix_command.h"
+
+namespace qvz::app::testing {
+namespace {
+
+bool Until(const std::function<bool()>& bDone, DWORD nTimeoutMs) {
+  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
+  while (!bDone()) {
+    if (GetTickCount64() > nEnd) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+std::string WindowText(HWND h) {
+  const LRESULT n = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
+  std::string c(static_cast<size_t>(n) + 1, '\0');
+  SendMessageA(h, WM_GETTEXT, static_cast<WPARAM>(c.size()), reinterpret_cast<LPARAM>(c.data()));
+  c.resize(static_cast<size_t>(n));
+  return c;
+}
+
+}  // namespace
+
+ReceiverProcess::ReceiverProcess(const std::string& cDir) {
+  std::string cCommand = "\"" + qvz::test::WindowsPath(QVZ_EXE) + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  EXPECT_TRUE(CreateProcessA(nullptr, cCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, cDir.c_str(), &si, &pi))
+      << GetLastError();
+}
+
+ReceiverProcess::~ReceiverProcess() {
+  if (!pi.hProcess) return;
+  if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) {
+    ADD_FAILURE() << "qvz.exe still runs at the end of the test";
+    TerminateProcess(pi.hProcess, 9);
+    WaitForSingleObject(pi.hProcess, 5000);
+  }
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+}
+
+HWND ReceiverProcess::WaitForMainWindow(DWORD nTimeoutMs) {
+  Until(
+      [&] {
+        EnumWindows(
+            [](HWND h, LPARAM p) -> BOOL {
+              char a[128] = {};
+              GetWindowTextA(h, a, sizeof a);
+              if (std::string(a).rfind("QVZ 1.00", 0) != 0 || !IsWindowVisible(h)) return TRUE;
+              *reinterpret_cast<HWND*>(p) = h;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&hMain));
+        return hMain != nullptr;
+      },
+      nTimeoutMs);
+  return hMain;
+}
+
+std::string ReceiverProcess::Caption() { return WindowText(hMain); }
+
+std::string ReceiverProcess::LogText() {
+  HWND hLog = GetDlgItem(hMain, 101);
+  return hLog ? WindowText(hLog) : std::string();
+}
+
+bool ReceiverProcess::WaitForLog(const std::string& cText, DWORD nTimeoutMs) {
+  return Until([&] { return LogText().find(cText) != std::string::npos; }, nTimeoutMs);
+}
+
+int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
+  if (WaitForSingleObject(pi.hProcess, nTimeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD nCode = 0;
+  GetExitCodeProcess(pi.hProcess, &nCode);
+  return static_cast<int>(nCode);
+}
+
+// Keys go through the display server, as a user's do: the program's window
+// takes its key state from there, so a key injected only into Wine would
+// read as up again once the window has the focus.
+void ReceiverProcess::PressEscape() { PressKeys("Escape"); }
+
+void PressKeys(const std::string& cKeys) {
+  EXPECT_EQ(qvz::test::RunUnix("xdotool keydown " + cKeys).nExitCode, 0);
+}
+
+void ReleaseKeys(const std::string& cKeys) {
+  EXPECT_EQ(qvz::test::RunUnix("xdotool keyup " + cKeys).nExitCode, 0);
+}
+
+HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {
+  HWND h = nullptr;
+  Until([&] { return (h = FindWindowA("#32770", cTitle)) != nullptr; }, nTimeoutMs);
+  return h;
+}
+
+std::string DialogText(HWND hDlg) {
+  std::string cText;
+  for (HWND h = GetWindow(hDlg, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) {
+    char aClass[32] = {};
+    GetClassNameA(h, aClass, sizeof aClass);
+    if (lstrcmpiA(aClass, "Static") == 0) {
+      std::string c = WindowText(h);
+      if (!c.empty()) cText += (cText.empty() ? "" : "\n") + c;
+    }
+  }
+  return cText;
+}
+
+void AnswerSavePrompt(HWND hPrompt, const std::string& cName) {
+  HWND hName = GetDlgItem(hPrompt, 0x47C);
+  if (!hName) hName = GetDlgItem(hPrompt, 0x480);
+  SetWindowTextA(hName, cName.c_str());
+  PostMessageA(hPrompt, WM_COMMAND, IDOK, 0);
+  Until([&] { return !IsWindow(hPrompt); }, 5000);
+}
+
+void PressButton(HWND hDlg, int nId) {
+  PostMessageA(hDlg, WM_COMMAND, nId, 0);
+  Until([&] { return !IsWindow(hDlg); }, 5000);
+}
+
+void CancelDialog(HWND hDlg) { PressButton(hDlg, IDCANCEL); }
+
+}  // namespace qvz::app::testing

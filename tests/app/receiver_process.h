@@ -1,0 +1,50 @@
+#pragma once
+// The built qvz.exe run as a separate process in a folder of its own, and
+// the ways a user deals with it: its window and log, the save prompt, the
+// questions it asks, ESC.
+
+#include <windows.h>
+
+#include <string>
+
+namespace qvz::app::testing {
+
+class ReceiverProcess {
+ public:
+  // Starts qvz.exe in cDir.
+  explicit ReceiverProcess(const std::string& cDir);
+  ~ReceiverProcess();
+  ReceiverProcess(const ReceiverProcess&) = delete;
+  ReceiverProcess& operator=(const ReceiverProcess&) = delete;
+
+  // The main window once it shows (null after the timeout).
+  HWND WaitForMainWindow(DWORD nTimeoutMs = 10000);
+  std::string Caption();
+  std::string LogText();
+  // Waits until the log holds cText.
+  bool WaitForLog(const std::string& cText, DWORD nTimeoutMs = 10000);
+  // Waits for the program to end; its exit code, or -1 after the timeout.
+  int WaitForExit(DWORD nTimeoutMs = 10000);
+  // ESC as a user presses it in the window: held down and typed into the log.
+  void PressEscape();
+
+  HWND hMain = nullptr;
+
+ private:
+  PROCESS_INFORMATION pi{};
+};
+
+// Holds and releases keys as a user does, e.g. "Escape" or "alt+F4".
+void PressKeys(const std::string& cKeys);
+void ReleaseKeys(const std::string& cKeys);
+
+// Waits for a dialog box of the title (any process); null after the timeout.
+HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs = 10000);
+// The static texts of a message box, joined by line breaks.
+std::string DialogText(HWND hDlg);
+// Types cName into the save prompt and confirms it, or cancels it.
+void AnswerSavePrompt(HWND hPrompt, const std::string& cName);
+void CancelDialog(HWND hDlg);
+void PressButton(HWND hDlg, int nId);
+
+}  // namespace qvz::app::testing

@@ -1,0 +1,252 @@
+// The built program, run as a user runs it: a separate qvz.exe process in a
+// folder of its own, the remote machine at the far end of the pty pair, and
+// the test answering its prompts.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "app/image_layout.h"
+#include "harness/pty_pair.h"
+#include "harness/unix_command.h"
+#include "receiver_process.h"
+#include "remote/disk_pattern.h"
+
+namespace qvz::app {
+namespace {
+
+using namespace testing;
+using qvz::test::FarEnd;
+using qvz::test::PtyPair;
+
+std::string ReadFile(const std::string& cPath) {
+  std::ifstream in(cPath, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteFile(const std::string& cPath, const std::string& cData) {
+  std::ofstream(cPath, std::ios::binary) << cData;
+}
+
+// Waits until the file holds cExpected.
+bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
+  const ULONGLONG nEnd = GetTickCount64() + 10000;
+  while (ReadFile(cPath) != cExpected) {
+    if (GetTickCount64() > nEnd) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+size_t Count(const std::string& cText, const std::string& cPart) {
+  size_t n = 0;
+  for (size_t i = cText.find(cPart); i != std::string::npos; i = cText.find(cPart, i + 1)) ++n;
+  return n;
+}
+
+// A folder that holds only 64 KB: a tmpfs mounted over it for the test.
+struct SmallDisk {
+  explicit SmallDisk(std::string cPath) : cUnixPath(std::move(cPath)) {
+    lMounted = qvz::test::RunUnix("mount -t tmpfs -o size=64k tmpfs '" + cUnixPath + "'").nExitCode == 0;
+  }
+  ~SmallDisk() {
+    if (lMounted) qvz::test::RunUnix("umount '" + cUnixPath + "'");
+  }
+  std::string cUnixPath;
+  bool lMounted = false;
+};
+
+// The remote machine's side of the protocol, driven by the test.
+class Remote {
+ public:
+  explicit Remote(FarEnd& oFar) : oFar(oFar) {}
+  // Sends the header of track nTrack (0-based) and waits for the answer.
+  bool Header(size_t nTrack) {
+    const unsigned v = static_cast<unsigned>((nTrack + 1) * 18);
+    oFar.Write(std::string{'T', static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)});
+    return oFar.Read(1, 5000) == std::string(1, '\0');
+  }
+  // Sends whole tracks of the seed's disk.
+  bool Disk(unsigned nSeed, size_t nTracks) {
+    for (size_t t = 0; t < nTracks; ++t) {
+      if (!Header(t)) return false;
+      oFar.Write(tools::PatternTrack(nSeed, t));
+    }
+    oFar.Write("E");
+    return true;
+  }
+  FarEnd& oFar;
+};
+
+class ReceiverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char aTemp[MAX_PATH];
+    GetTempPathA(MAX_PATH, aTemp);
+    cDir = std::string(aTemp) + "qvz-receiver-" + std::to_string(GetTickCount64());
+    CreateDirectoryA(cDir.c_str(), nullptr);
+  }
+  void TearDown() override { qvz::test::RunUnix("rm -rf '" + UnixPath(cDir) + "'"); }
+  // The folder as the host names it.
+  static std::string UnixPath(const std::string& cWinPath) {
+    char aUnix[MAX_PATH * 2] = {};
+    std::string cFull = cWinPath;
+    // Wine maps the temp folder into the prefix; ask it where that is.
+    using Fn = char*(CDECL*)(LPCWSTR);
+    static Fn fUnix = reinterpret_cast<Fn>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+    std::wstring w(cFull.begin(), cFull.end());
+    char* p = fUnix ? fUnix(w.c_str()) : nullptr;
+    if (p) {
+      lstrcpynA(aUnix, p, sizeof aUnix);
+      HeapFree(GetProcessHeap(), 0, p);
+    }
+    return aUnix;
+  }
+  void Settings(const std::string& cContents) { WriteFile(cDir + "\\QVZ.INI", cContents); }
+  // Ends the program with ESC and checks it said so to the remote.
+  void EndWithEscape(ReceiverProcess& oQvz, FarEnd& oFar) {
+    oQvz.PressEscape();
+    EXPECT_EQ(oFar.Read(1, 5000), "\x09");
+    EXPECT_EQ(oQvz.WaitForExit(), 0);
+    ReleaseKeys("Escape");
+    EXPECT_EQ(oFar.Read(1, 300), "");  // exactly one TAB
+  }
+  std::string cDir;
+  PtyPair oPair;
+};
+
+TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
+  Remote oRemote(oFar);
+  ASSERT_TRUE(oRemote.Disk(11, 40));
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\primo");
+  ASSERT_TRUE(oRemote.Disk(12, 82));  // two tracks on side 2
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
+  EXPECT_TRUE(HoldsSoon(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
+  EXPECT_TRUE(HoldsSoon(cDir + "\\SECONDO.IMG", LayOutImage(tools::PatternDisk(12, 82))));
+  const std::string cLog = oQvz.LogText();
+  EXPECT_EQ(Count(cLog, "Waiting data (ESC to exit)...\r\n"), 3u);
+  EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);
+  EXPECT_EQ(cLog.rfind("Waiting data (ESC to exit)...\r\nReceiving sectors 0 to 17\r\n", 0), 0u);
+  // No settings file: one is made with the default port.
+  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  EndWithEscape(oQvz, oFar);
+}
+
+TEST_F(ReceiverTest, ShortTracksKeepEveryLaterTrackInPlace) {
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  Remote oRemote(oFar);
+  const std::string cFirst = tools::PatternTrack(21, 0), cSecond = tools::PatternTrack(21, 1);
+  // Track 1 pauses for 2.5 s after 2000 bytes: one wait gives up, and the
+  // last byte of the track is left over for the command wait.
+  ASSERT_TRUE(oRemote.Header(0));
+  oFar.Write(cFirst.substr(0, 2000));
+  Sleep(2500);
+  oFar.Write(cFirst.substr(2000));
+  ASSERT_TRUE(oQvz.WaitForLog("Missing 1 bytes in sectors 0 to 17, filled with 0"));
+  // Track 2 stops 2 bytes short; "E" comes after the waits gave up.
+  ASSERT_TRUE(oRemote.Header(1));
+  oFar.Write(cSecond.substr(0, 4606));
+  ASSERT_TRUE(oQvz.WaitForLog("Missing 2 bytes in sectors 18 to 35, filled with 0", 10000));
+  oFar.Write("E");
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\corto");
+  const std::string cExpected =
+      cFirst.substr(0, 4607) + std::string(1, '\0') + cSecond.substr(0, 4606) + std::string(2, '\0');
+  EXPECT_TRUE(HoldsSoon(cDir + "\\CORTO.QVZ", cExpected));
+  EndWithEscape(oQvz, oFar);
+}
+
+TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
+  const std::string cOld = "old image";
+  WriteFile(cDir + "\\DISCO.QVZ", cOld);
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  Remote oRemote(oFar);
+  // Cancel keeps the old file.
+  ASSERT_TRUE(oRemote.Disk(31, 2));
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco.qvz");
+  HWND hAsk = WaitForDialog("Attenzione");
+  ASSERT_TRUE(hAsk);
+  EXPECT_EQ(DialogText(hAsk), "Il file " + cDir + "\\disco.qvz gi\xE0 esiste. Lo sovrascrivo?");
+  CancelDialog(hAsk);
+  ASSERT_TRUE(oQvz.WaitForLog("sectors 18 to 35\r\nWaiting data"));
+  EXPECT_EQ(ReadFile(cDir + "\\DISCO.QVZ"), cOld);
+  // OK replaces it.
+  ASSERT_TRUE(oRemote.Disk(32, 2));
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco");
+  PressButton(WaitForDialog("Attenzione"), IDOK);
+  EXPECT_TRUE(HoldsSoon(cDir + "\\DISCO.QVZ", tools::PatternDisk(32, 2)));
+  // A full disk: the reason, the prompt again, the old file whole.
+  const std::string cSmall = cDir + "\\piccolo";
+  CreateDirectoryA(cSmall.c_str(), nullptr);
+  SmallDisk oSmall(UnixPath(cSmall));
+  ASSERT_TRUE(oSmall.lMounted);
+  WriteFile(cSmall + "\\PIENO.QVZ", std::string(20000, 'p'));
+  ASSERT_TRUE(oRemote.Disk(33, 40));
+  AnswerSavePrompt(WaitForDialog("Salva in"), cSmall + "\\pieno");
+  PressButton(WaitForDialog("Attenzione"), IDOK);  // overwrite: yes
+  HWND hError = WaitForDialog("Attenzione");
+  ASSERT_TRUE(hError);
+  EXPECT_EQ(DialogText(hError).rfind("Impossibile scrivere il file " + cSmall + "\\pieno.qvz.\r\n", 0), 0u)
+      << DialogText(hError);
+  PressButton(hError, IDOK);
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\salvato");
+  EXPECT_TRUE(HoldsSoon(cDir + "\\SALVATO.QVZ", tools::PatternDisk(33, 40)));
+  EXPECT_EQ(ReadFile(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
+  qvz::test::UnixResult ls = qvz::test::RunUnix("ls -A '" + UnixPath(cSmall) + "'");
+  EXPECT_EQ(ls.cOutput, "PIENO.QVZ\n");  // no temporary file left
+  EndWithEscape(oQvz, oFar);
+}
+
+TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  PressKeys("alt+F4");
+  Sleep(300);
+  ReleaseKeys("alt+F4");
+  PostMessageA(oQvz.hMain, WM_SYSCOMMAND, SC_CLOSE, 0);  // as the taskbar's Close does
+  PostMessageA(oQvz.hMain, WM_CLOSE, 0, 0);
+  Sleep(500);
+  EXPECT_TRUE(IsWindowVisible(oQvz.hMain));
+  EXPECT_EQ(oQvz.WaitForExit(0), -1);
+  EndWithEscape(oQvz, oFar);
+}
+
+TEST_F(ReceiverTest, SettingsNameThePortAndAMissingPortEndsAfterOneMessage) {
+  Settings("[Impostazioni]\r\nPorta=COM7\r\n");
+  ReceiverProcess oQvz(cDir);
+  HWND hMsg = WaitForDialog("Attenzione");
+  ASSERT_TRUE(hMsg);
+  EXPECT_EQ(DialogText(hMsg), "Errore di apertura della porta di comunicazione (COM7).");
+  HWND hMain = FindWindowA(nullptr, "QVZ 1.00  (COM7:57600,N,8,1)");
+  EXPECT_TRUE(!hMain || !IsWindowVisible(hMain));  // never shown
+  PressButton(hMsg, IDOK);
+  EXPECT_EQ(oQvz.WaitForExit(), 0);
+  EXPECT_EQ(FindWindowA("#32770", "Attenzione"), nullptr);
+}
+
+TEST_F(ReceiverTest, EmptyPortIsWrittenBackAsCom1) {
+  Settings("[Impostazioni]\r\nPorta=\r\n");
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
+  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  EndWithEscape(oQvz, oFar);
+}
+
+}  // namespace
+}  // namespace qvz::app

@@ -1,0 +1,70 @@
+// Answers the receiver as its user would, for scripts and benchmarks:
+//
+//   qvz-answer save NAME [TIMEOUT_MS]   waits for the save prompt, enters
+//                                       NAME and confirms it
+//   qvz-answer picture FILE.png         saves a picture of the receiver's window
+//
+// Exits 0 when done, 1 when the window did not come in time.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "window_picture.h"
+
+namespace {
+
+constexpr int kFileNameBox = 0x47C;
+constexpr int kOldFileNameBox = 0x480;
+
+HWND WaitForWindow(const char* cClass, const char* cTitle, DWORD nTimeoutMs) {
+  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
+  for (;;) {
+    if (HWND h = FindWindowA(cClass, cTitle)) return h;
+    if (GetTickCount64() > nEnd) return nullptr;
+    Sleep(20);
+  }
+}
+
+HWND FindReceiver() {
+  struct Found {
+    HWND h = nullptr;
+  } found;
+  EnumWindows(
+      [](HWND h, LPARAM p) -> BOOL {
+        char aTitle[128] = {};
+        GetWindowTextA(h, aTitle, sizeof aTitle);
+        if (std::string(aTitle).rfind("QVZ 1.00", 0) == 0) {
+          reinterpret_cast<Found*>(p)->h = h;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.h;
+}
+
+int Save(const std::string& cName, DWORD nTimeoutMs) {
+  HWND hDlg = WaitForWindow("#32770", "Salva in", nTimeoutMs);
+  if (!hDlg) return 1;
+  HWND hName = GetDlgItem(hDlg, kFileNameBox);
+  if (!hName) hName = GetDlgItem(hDlg, kOldFileNameBox);
+  SetWindowTextA(hName, cName.c_str());
+  PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string cVerb = argc > 1 ? argv[1] : "";
+  if (cVerb == "save" && argc > 2) return Save(argv[2], argc > 3 ? std::atoi(argv[3]) : 60000);
+  if (cVerb == "picture" && argc > 2) {
+    HWND hMain = FindReceiver();
+    return hMain && qvz::tools::SaveWindowPng(hMain, argv[2]) ? 0 : 1;
+  }
+  std::fprintf(stderr, "usage: qvz-answer save NAME [TIMEOUT_MS] | picture FILE.png\n");
+  return 2;
+}
