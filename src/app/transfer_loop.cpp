@@ -88,8 +88,9 @@ void TRK(int nCom, ui::TMultiGet& oGet) {
   }
 }
 
+// A helper of the procedures that log, not marked itself: an error in it is
+// reported as theirs.
 void MESSAGE(ui::TMultiGet& oGet, const std::string& cMsg) {
-  runtime::ProcMark mark("MESSAGE", __LINE__);
   oGet.VarPut(oGet.VarGet().AsText() + cMsg + "\r\n");
   ui::SENDMESSAGE(oGet.hWnd, EM_REPLACESEL, 0, runtime::Value(cMsg + "\r\n"));
 }
