@@ -1,5 +1,7 @@
 #include "ui/multi_get.h"
 
+#include <algorithm>
+
 #include "ui/async_key.h"
 #include "ui/messages.h"
 #include "ui/window_default.h"
@@ -84,6 +86,12 @@ void TMultiGet::GoBottom() {
 }
 
 Value TMultiGet::HandleEvent(UINT nMsg, WPARAM w, LPARAM l) {
+  if (nMsg == kRestoreCaret) {
+    const int nLength = GetWindowTextLengthA(hWnd);
+    const int nPos = std::max(0, nLength - static_cast<int>(w));
+    CallOldProc(EM_SETSEL, static_cast<WPARAM>(nPos), nPos);
+    return 0;
+  }
   if (nMsg == WM_CUT || nMsg == WM_PASTE || nMsg == WM_CLEAR) {
     if (lReadOnly) return 0;
     CallOldProc(nMsg, w, l);
@@ -95,8 +103,12 @@ Value TMultiGet::HandleEvent(UINT nMsg, WPARAM w, LPARAM l) {
 
 Value TMultiGet::GotFocus(HWND hPrev) {
   if (lReadOnly) {
-    const int nPos = GetPos();
-    PostMsg(EM_SETSEL, static_cast<WPARAM>(nPos), Value(nPos));
+    // The caret goes back where it was, counted from the end of the text:
+    // lines appended before the posted request arrives are inserted at the
+    // caret, so that distance holds while a position from the start would
+    // fall behind them and put the next lines in the middle of the log.
+    const int nFromEnd = std::max(0, GetWindowTextLengthA(hWnd) - GetPos());
+    PostMsg(kRestoreCaret, static_cast<WPARAM>(nFromEnd));
   } else if (GETASYNCKEY(VK_TAB)) {
     PostMsg(EM_SETSEL, 0, Value(-1));
   }

@@ -73,6 +73,9 @@ class TMultiGet : public TControl {
   int nLen = 0;          // text limit given at linking; 0 for the platform's maximum
 
  private:
+  // Posted by GotFocus: collapse the selection at wParam characters from
+  // the end of the text.
+  static constexpr UINT kRestoreCaret = WM_USER + 0x420;
   void LiftLimitAndShowVariable();
   // The character under a point of the client area.
   int CharIndexAt(int nX, int nY);

@@ -28,6 +28,8 @@ class ReceiverProcess {
   // ESC as a user presses it in the window: held down and typed into the log.
   void PressEscape();
 
+  HANDLE Process() const { return pi.hProcess; }
+
   HWND hMain = nullptr;
 
  private:

@@ -70,7 +70,8 @@ class Remote {
   bool Header(size_t nTrack) {
     const unsigned v = static_cast<unsigned>((nTrack + 1) * 18);
     oFar.Write(std::string{'T', static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)});
-    return oFar.Read(1, 5000) == std::string(1, '\0');
+    // The answer comes once everything received before the header is taken.
+    return oFar.Read(1, 60000) == std::string(1, '\0');
   }
   // Sends whole tracks of the seed's disk.
   bool Disk(unsigned nSeed, size_t nTracks) {

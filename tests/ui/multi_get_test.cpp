@@ -247,6 +247,16 @@ TEST(MultiGetTest, AppendedLinesReachWindowAndVariableAndTheCaretStaysAtTheEnd) 
   AppendLine(oLog, "Immagine scritta");
   EXPECT_EQ(FirstDifference(oLog.GetText(), oDialog.cLog), std::string::npos);
   EXPECT_EQ(oLog.GetPos(), static_cast<int>(oDialog.cLog.size()));
+
+  // A line logged after the focus came back but before the caret was put
+  // back, as the transfer loop logs right after the prompt: still in order.
+  SetFocus(nullptr);
+  SetFocus(oLog.hWnd);
+  AppendLine(oLog, "Waiting data (ESC to exit)...");
+  SYSREFRESH();
+  AppendLine(oLog, "Receiving sectors 0 to 17");
+  EXPECT_EQ(FirstDifference(oLog.GetText(), oDialog.cLog), std::string::npos);
+  EXPECT_EQ(oLog.GetPos(), static_cast<int>(oDialog.cLog.size()));
 }
 
 TEST(MultiGetTest, RefreshAssignAndGoBottomBringTheCopiesTogether) {

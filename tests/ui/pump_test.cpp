@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "test_windows.h"
@@ -71,6 +72,20 @@ TEST(PumpTest, QuitBehindOtherMessagesStopsThePumpAndIsRepostedOnlyForARunningLo
     }
     EXPECT_EQ(lQuitAgain, lLoopRunning);
   }
+  DestroyWindow(hWnd);
+}
+
+TEST(PumpTest, QuitAloneAndMessagesSentFromOtherThreadsAreSeen) {
+  DrainThreadQueue();
+  PostQuitMessage(0);
+  EXPECT_FALSE(SYSREFRESH());
+  HWND hWnd = CreateMarkWindow();
+  DrainThreadQueue();
+  Marks().clear();
+  std::thread sender([hWnd] { SendMessageA(hWnd, kMark, 9, 0); });
+  while (Marks().empty()) SYSREFRESH();  // the sent message is handled inside the pump
+  sender.join();
+  EXPECT_EQ(Marks(), (std::vector<WPARAM>{9}));
   DestroyWindow(hWnd);
 }
 

@@ -2,6 +2,8 @@
 //
 //   qvz-answer save NAME [TIMEOUT_MS]   waits for the save prompt, enters
 //                                       NAME and confirms it
+//   qvz-answer save-all PREFIX COUNT    answers COUNT prompts with PREFIX1,
+//                                       PREFIX2, ...
 //   qvz-answer picture FILE.png         saves a picture of the receiver's window
 //
 // Exits 0 when done, 1 when the window did not come in time.
@@ -61,10 +63,18 @@ int Save(const std::string& cName, DWORD nTimeoutMs) {
 int main(int argc, char** argv) {
   const std::string cVerb = argc > 1 ? argv[1] : "";
   if (cVerb == "save" && argc > 2) return Save(argv[2], argc > 3 ? std::atoi(argv[3]) : 60000);
+  if (cVerb == "save-all" && argc > 3) {
+    for (int i = 1; i <= std::atoi(argv[3]); ++i) {
+      if (Save(argv[2] + std::to_string(i), 600000) != 0) return 1;
+      // The prompt is gone before the next one comes.
+      while (FindWindowA("#32770", "Salva in")) Sleep(5);
+    }
+    return 0;
+  }
   if (cVerb == "picture" && argc > 2) {
     HWND hMain = FindReceiver();
     return hMain && qvz::tools::SaveWindowPng(hMain, argv[2]) ? 0 : 1;
   }
-  std::fprintf(stderr, "usage: qvz-answer save NAME [TIMEOUT_MS] | picture FILE.png\n");
+  std::fprintf(stderr, "usage: qvz-answer save NAME [TIMEOUT_MS] | save-all PREFIX COUNT | picture FILE.png\n");
   return 2;
 }

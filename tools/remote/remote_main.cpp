@@ -4,14 +4,16 @@
 //
 //   qvz-remote [--port COM2] [--disks 1] [--tracks 160] [--rate 0]
 //              [--seed 1] [--gap-ms 0] [--start-delay-ms 0] [--ack-timeout-ms 600000]
-//              [--expected FILE]
+//              [--expected FILE] [--saved-file FILE]
 //
 // For each track: "T", the sector number after the track (low byte first),
 // then it waits for the 0x00 acknowledgement and sends the 4608 data bytes;
 // after the last track "E". --rate paces the bytes (bytes a second, 0 for as
 // fast as the line takes them). A TAB byte from the program ends the run.
 // It prints one line per disk and exits 0 when every disk went out.
-// --expected writes the image file that the first disk should give.
+// --expected writes the image file that the first disk should give;
+// --saved-file times the first disk from its first "T" until that file is
+// on disk whole.
 
 #include <windows.h>
 
@@ -37,6 +39,7 @@ struct Options {
   int nStartDelayMs = 0;
   int nAckTimeoutMs = 600000;
   std::string cExpected;  // where to write the image file the first disk should give
+  std::string cSaved;     // the file the first disk is saved as: timed until it is on disk
 };
 
 using Clock = std::chrono::steady_clock;
@@ -121,6 +124,7 @@ Options Parse(int argc, char** argv) {
     else if (k == "--gap-ms") o.nGapMs = std::atoi(v.c_str());
     else if (k == "--start-delay-ms") o.nStartDelayMs = std::atoi(v.c_str());
     else if (k == "--expected") o.cExpected = v;
+    else if (k == "--saved-file") o.cSaved = v;
     else if (k == "--ack-timeout-ms") o.nAckTimeoutMs = std::atoi(v.c_str());
     else std::fprintf(stderr, "unknown option %s\n", k.c_str());
   }
@@ -167,6 +171,13 @@ int main(int argc, char** argv) {
     const double nSeconds = std::chrono::duration<double>(Clock::now() - tStart).count();
     std::printf("disk %d: %d tracks sent in %.2f s, mean acknowledgement %.2f ms\n", d + 1, o.nTracks, nSeconds,
                 o.nTracks ? nAckMs / o.nTracks : 0.0);
+    if (d == 0 && !o.cSaved.empty()) {
+      const size_t nSize = qvz::app::LayOutImage(qvz::tools::PatternDisk(nSeed, static_cast<size_t>(o.nTracks))).size();
+      WIN32_FILE_ATTRIBUTE_DATA fad{};
+      while (!GetFileAttributesExA(o.cSaved.c_str(), GetFileExInfoStandard, &fad) || fad.nFileSizeLow != nSize)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      std::printf("disk 1: first T to file on disk %.2f s\n", std::chrono::duration<double>(Clock::now() - tStart).count());
+    }
     std::fflush(stdout);
     std::this_thread::sleep_for(std::chrono::milliseconds(o.nGapMs));
   }

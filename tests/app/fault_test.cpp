@@ -1,0 +1,208 @@
+// The faults the receiver's users meet, on the built program: adapters that
+// drop out, remotes that stall or send noise, bad settings.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "app/image_layout.h"
+#include "harness/pty_pair.h"
+#include "harness/temp_folder.h"
+#include "receiver_process.h"
+#include "remote/disk_pattern.h"
+
+namespace qvz::app {
+namespace {
+
+using namespace testing;
+using qvz::test::FarEnd;
+using qvz::test::PtyPair;
+
+std::string ReadFile(const std::string& cPath) {
+  std::ifstream in(cPath, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
+  const ULONGLONG nEnd = GetTickCount64() + 10000;
+  while (GetFileAttributesA(cPath.c_str()) == INVALID_FILE_ATTRIBUTES || ReadFile(cPath) != cExpected) {
+    if (GetTickCount64() > nEnd) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+// CPU seconds the process used while nMs passed.
+double CpuSecondsOver(HANDLE hProcess, DWORD nMs) {
+  auto Used = [&] {
+    FILETIME c, e, k, u;
+    GetProcessTimes(hProcess, &c, &e, &k, &u);
+    auto Of = [](FILETIME f) { return (static_cast<ULONGLONG>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 1e7; };
+    return Of(k) + Of(u);
+  };
+  const double n0 = Used();
+  Sleep(nMs);
+  return Used() - n0;
+}
+
+class FaultTest : public ::testing::Test {
+ protected:
+  // The answer may wait for everything received before the header.
+  void Header(FarEnd& oFar, unsigned v, DWORD nTimeoutMs = 60000) {
+    oFar.Write(std::string{'T', static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)});
+    ASSERT_EQ(oFar.Read(1, nTimeoutMs), std::string(1, '\0'));
+  }
+  qvz::test::TempFolder oFolder;
+  const std::string cDir = oFolder.Path();
+};
+
+TEST_F(FaultTest, AdapterPulledWhileWaitingForACommand) {
+  auto oPair = std::make_unique<PtyPair>();
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  oPair->Pull();
+  const double nCpu = CpuSecondsOver(oQvz.Process(), 3000);
+  std::printf("pulled adapter, waiting for a command: %.2f s CPU in 3 s\n", nCpu);
+  EXPECT_LT(nCpu, 1.5);  // a spinning wait takes all of it
+  oPair = std::make_unique<PtyPair>();  // a fresh adapter changes nothing for the open port
+  oQvz.PressEscape();
+  EXPECT_EQ(oQvz.WaitForExit(3000), 0);
+  ReleaseKeys("Escape");
+}
+
+TEST_F(FaultTest, AdapterPulledWhileATrackArrives) {
+  auto oPair = std::make_unique<PtyPair>();
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  {
+    FarEnd oFar;
+    Header(oFar, 18);
+    oFar.Write(tools::PatternTrack(1, 0).substr(0, 1000));
+  }
+  ASSERT_TRUE(oQvz.WaitForLog("Receiving sectors 0 to 17"));
+  oPair->Pull();
+  const double nCpu = CpuSecondsOver(oQvz.Process(), 3000);
+  std::printf("pulled adapter, inside a track: %.2f s CPU in 3 s\n", nCpu);
+  EXPECT_LT(nCpu, 1.5);
+  oQvz.PressEscape();  // the track's waits end at once, then the program
+  EXPECT_EQ(oQvz.WaitForExit(5000), 0);
+  ReleaseKeys("Escape");
+}
+
+TEST_F(FaultTest, NoiseBetweenDisksIsIgnoredAndBothImagesAreExact) {
+  PtyPair oPair;
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  auto Disk = [&](unsigned nSeed, const char* cName) {
+    for (size_t t = 0; t < 2; ++t) {
+      Header(oFar, static_cast<unsigned>((t + 1) * 18), 300000);
+      oFar.Write(tools::PatternTrack(nSeed, t));
+    }
+    oFar.Write("E");
+    AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\" + cName);
+  };
+  Disk(41, "uno");
+  std::mt19937 rng(7);
+  std::string cNoise(1 << 20, '\0');
+  for (char& c : cNoise) {
+    do c = static_cast<char>(rng() & 0xFF);
+    while (c == 'T' || c == 'E');
+  }
+  const std::string cLogBefore = oQvz.LogText();
+  oFar.Write(cNoise);
+  Disk(42, "due");
+  EXPECT_TRUE(HoldsSoon(cDir + "\\UNO.QVZ", tools::PatternDisk(41, 2)));
+  EXPECT_TRUE(HoldsSoon(cDir + "\\DUE.QVZ", tools::PatternDisk(42, 2)));
+  // The noise logged nothing: only the second disk's lines follow.
+  EXPECT_EQ(oQvz.LogText(), cLogBefore + "Receiving sectors 0 to 17\r\nReceiving sectors 18 to 35\r\n"
+                                         "Waiting data (ESC to exit)...\r\n");
+  oQvz.PressEscape();
+  EXPECT_EQ(oQvz.WaitForExit(), 0);
+  ReleaseKeys("Escape");
+}
+
+TEST_F(FaultTest, EndBeforeAnyTrackSavesAnEmptyFile) {
+  PtyPair oPair;
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  oFar.Write("E");
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\vuoto");
+  EXPECT_TRUE(HoldsSoon(cDir + "\\VUOTO.QVZ", ""));
+  oQvz.PressEscape();
+  EXPECT_EQ(oQvz.WaitForExit(), 0);
+  ReleaseKeys("Escape");
+}
+
+TEST_F(FaultTest, BytesThatEachComeJustInTimeAreAllKept) {
+  PtyPair oPair;
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  const std::string cTrack = tools::PatternTrack(51, 0);
+  Header(oFar, 18);
+  oFar.Write(cTrack.substr(0, 4000));
+  for (size_t i = 4000; i < 4010; ++i) {  // ten late bytes, 1.9 s apart
+    Sleep(1900);
+    oFar.Write(cTrack.substr(i, 1));
+  }
+  oFar.Write(cTrack.substr(4010));
+  oFar.Write("E");
+  AnswerSavePrompt(WaitForDialog("Salva in", 30000), cDir + "\\lento");
+  EXPECT_TRUE(HoldsSoon(cDir + "\\LENTO.QVZ", cTrack));
+  EXPECT_EQ(oQvz.LogText().find("Missing"), std::string::npos);
+  oQvz.PressEscape();
+  EXPECT_EQ(oQvz.WaitForExit(), 0);
+  ReleaseKeys("Escape");
+}
+
+// Settings that are empty, a folder, or a port name no device has.
+TEST_F(FaultTest, BadSettingsGiveTheDefaultOrTheOpeningError) {
+  {
+    PtyPair oPair;
+    FarEnd oFar;
+    std::ofstream(cDir + "\\QVZ.INI").close();  // empty
+    ReceiverProcess oQvz(cDir);
+    ASSERT_TRUE(oQvz.WaitForMainWindow());
+    EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
+    EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+    oQvz.PressEscape();
+    EXPECT_EQ(oQvz.WaitForExit(), 0);
+    ReleaseKeys("Escape");
+  }
+  {
+    PtyPair oPair;
+    FarEnd oFar;
+    DeleteFileA((cDir + "\\QVZ.INI").c_str());
+    CreateDirectoryA((cDir + "\\QVZ.INI").c_str(), nullptr);  // a folder: nothing can be written back
+    ReceiverProcess oQvz(cDir);
+    ASSERT_TRUE(oQvz.WaitForMainWindow());
+    EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
+    oQvz.PressEscape();
+    EXPECT_EQ(oQvz.WaitForExit(), 0);
+    ReleaseKeys("Escape");
+    RemoveDirectoryA((cDir + "\\QVZ.INI").c_str());
+  }
+  for (const std::string& cPort : {std::string(5000, 'P'), std::string("\x01\xFF;[]=\x7F")}) {
+    std::ofstream(cDir + "\\QVZ.INI", std::ios::binary) << "[Impostazioni]\r\nPorta=" << cPort << "\r\n";
+    ReceiverProcess oQvz(cDir);
+    HWND hMsg = WaitForDialog("Attenzione");
+    ASSERT_TRUE(hMsg);
+    const std::string cRead = std::string(cPort, 0, std::min<size_t>(cPort.size(), 4094));
+    std::string cShown = cRead;  // a ";" in a message starts a new line
+    if (auto n = cShown.find(';'); n != std::string::npos) cShown.replace(n, 1, "\r\n");
+    EXPECT_EQ(DialogText(hMsg), "Errore di apertura della porta di comunicazione (" + cShown + ").");
+    PressButton(hMsg, IDOK);
+    EXPECT_EQ(oQvz.WaitForExit(), 0);
+  }
+}
+
+}  // namespace
+}  // namespace qvz::app
