@@ -64,7 +64,21 @@ TEST(DelFileTest, AReadOnlyFileStaysAndTheOperationBreaksAfterTheMessage) {
   EXPECT_TRUE(test::Exists(cFile));
 }
 
-TEST(IsFullTest, NoDriveIsNeverFull) { EXPECT_FALSE(ISFULL("")); }
+TEST(IsFullTest, NoDriveIsNeverFullAndTooLittleSpaceSaysSo) {
+  EXPECT_FALSE(ISFULL(""));
+  EXPECT_FALSE(ISFULL("C:", 1));
+  test::BoxAnswerer oUser(GetCurrentProcessId(), "Attenzione", test::Press(IDOK));
+  EXPECT_TRUE(ISFULL("C:", 1LL << 62));
+  EXPECT_EQ(oUser.Seen().cText, "Spazio su disco insufficiente.");
+}
+
+TEST(IsReadyTest, AMissingDriveIsNotReadyAndSaysSoOnlyWhenAsked) {
+  EXPECT_TRUE(ISREADY("C:"));
+  EXPECT_FALSE(ISREADY("Q:", false));
+  test::BoxAnswerer oUser(GetCurrentProcessId(), "Attenzione", test::Press(IDOK));
+  EXPECT_FALSE(ISREADY("Q:"));
+  EXPECT_EQ(oUser.Seen().cText, "Disco non pronto.");
+}
 
 }  // namespace
 }  // namespace qvz::util
