@@ -25,6 +25,15 @@ auto ByPlatformName(const std::string& cName, FAnsi fAnsi, FWide fWide) {
 // page of the A file functions.
 std::wstring WidePlatformName(const std::string& cName);
 
+// For operations on two names: fWide with both in UTF-16 when either is a
+// UTF-8 name, otherwise fAnsi with both as they stand.
+template <class FAnsi, class FWide>
+auto ByPlatformNames(const std::string& cFirst, const std::string& cSecond, FAnsi fAnsi, FWide fWide) {
+  if (IsUtf8Name(cFirst) || IsUtf8Name(cSecond))
+    return fWide(WidePlatformName(cFirst).c_str(), WidePlatformName(cSecond).c_str());
+  return fAnsi(cFirst.c_str(), cSecond.c_str());
+}
+
 // The byte string that names wName by the rule above: its A form when the
 // code page holds every character and that form would not be read as UTF-8,
 // otherwise its UTF-8 form.

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "box_answerer.h"
+#include "harness/box_answerer.h"
 #include "runtime/accessor.h"
 #include "ui/dialog.h"
 #include "ui/folder.h"

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "box_answerer.h"
+#include "harness/box_answerer.h"
 #include "runtime/error_block.h"
 #include "runtime/net_error.h"
 #include "runtime/proc_trace.h"

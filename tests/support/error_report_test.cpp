@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "box_answerer.h"
+#include "harness/box_answerer.h"
 #include "runtime/unique_handle.h"
 #include "support/error_report_mail.h"
 

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "box_answerer.h"
+#include "harness/box_answerer.h"
 #include "runtime/memo_lines.h"
 #include "support/current_message.h"
 #include "ui/gdi_objects.h"

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-namespace qvz::support::test {
+namespace qvz::test {
 
 struct UserAnswer {
   enum Kind { Button, Key } nKind;
@@ -57,4 +57,4 @@ class BoxAnswerer {
   std::thread oThread;
 };
 
-}  // namespace qvz::support::test
+}  // namespace qvz::test

@@ -1,9 +1,9 @@
-#include "box_answerer.h"
+#include "harness/box_answerer.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace qvz::support::test {
+namespace qvz::test {
 namespace {
 
 std::string ClassOf(HWND hWnd) {
@@ -91,4 +91,4 @@ void BoxAnswerer::Run() noexcept {
     PostMessageA(hBox, WM_KEYDOWN, static_cast<WPARAM>(oAnswer.nCode), 1);
 }
 
-}  // namespace qvz::support::test
+}  // namespace qvz::test
