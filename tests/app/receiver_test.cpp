@@ -239,6 +239,33 @@ TEST_F(ReceiverTest, SettingsNameThePortAndAMissingPortEndsAfterOneMessage) {
   EXPECT_EQ(FindWindowA("#32770", "Attenzione"), nullptr);
 }
 
+TEST_F(ReceiverTest, FailedSetUpEndsTheProgramAlsoWithF4Held) {
+  Settings("[Impostazioni]\r\nPorta=COM9\r\n");
+  PressKeys("F4");
+  ReceiverProcess oQvz(cDir);
+  HWND hMsg = WaitForDialog("Attenzione");
+  ASSERT_TRUE(hMsg);
+  PressButton(hMsg, IDOK);
+  EXPECT_EQ(oQvz.WaitForExit(), 0);
+  ReleaseKeys("F4");
+}
+
+TEST_F(ReceiverTest, ProgramCarriesItsVersion) {
+  const std::string cExe = qvz::test::WindowsPath(QVZ_EXE);
+  DWORD nHandle = 0;
+  std::string cInfo(GetFileVersionInfoSizeA(cExe.c_str(), &nHandle), '\0');
+  ASSERT_FALSE(cInfo.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(cExe.c_str(), 0, static_cast<DWORD>(cInfo.size()), cInfo.data()));
+  char* pText = nullptr;
+  UINT nLength = 0;
+  ASSERT_TRUE(VerQueryValueA(cInfo.data(), "\\StringFileInfo\\041004E4\\ProductVersion",
+                             reinterpret_cast<void**>(&pText), &nLength));
+  EXPECT_STREQ(pText, "1.00");
+  ASSERT_TRUE(VerQueryValueA(cInfo.data(), "\\StringFileInfo\\041004E4\\ProductName",
+                             reinterpret_cast<void**>(&pText), &nLength));
+  EXPECT_STREQ(pText, "QVZ");
+}
+
 TEST_F(ReceiverTest, EmptyPortIsWrittenBackAsCom1) {
   Settings("[Impostazioni]\r\nPorta=\r\n");
   FarEnd oFar;
