@@ -8,6 +8,7 @@
 #include "app/receiver_buffers.h"
 #include "app/waits.h"
 #include "runtime/proc_trace.h"
+#include "runtime/scoped_flag.h"
 #include "support/key_state.h"
 #include "ui/messages.h"
 #include "ui/multi_get.h"
@@ -24,15 +25,6 @@ bool& LoopRunning() {
   return lRunning;
 }
 
-// Marks the loop as running for its lifetime.
-class RunningFlag {
- public:
-  RunningFlag() { LoopRunning() = true; }
-  ~RunningFlag() { LoopRunning() = false; }
-  RunningFlag(const RunningFlag&) = delete;
-  RunningFlag& operator=(const RunningFlag&) = delete;
-};
-
 int ByteCode(const std::string& cByte) { return cByte.empty() ? 0 : static_cast<unsigned char>(cByte[0]); }
 
 }  // namespace
@@ -41,7 +33,7 @@ bool TransferLoopRunning() { return LoopRunning(); }
 
 void QVZ(int nCom, ui::TMultiGet& oGet) {
   runtime::ProcMark mark("QVZ", __LINE__);
-  RunningFlag running;
+  runtime::ScopedFlag running(LoopRunning());
   for (;;) {
     mark.SetLine(__LINE__);
     if (support::GETASYNCKEYSTATE(kEsc)) return;

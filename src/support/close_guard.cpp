@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "runtime/scoped_flag.h"
 #include "support/popmsg.h"
 #include "ui/control.h"
 #include "ui/dialog.h"
@@ -16,14 +17,6 @@ bool& GuardRunning() {
   static bool lRunning = false;
   return lRunning;
 }
-
-class GuardScope {
- public:
-  GuardScope() { GuardRunning() = true; }
-  ~GuardScope() { GuardRunning() = false; }
-  GuardScope(const GuardScope&) = delete;
-  GuardScope& operator=(const GuardScope&) = delete;
-};
 
 bool IsFolder(const ui::TWindow* o) { return o->ClassName().rfind("TFOLDER", 0) == 0; }
 
@@ -49,7 +42,7 @@ bool Fail(ui::TDialog& oDlg, ui::TControl& oCtrl, const std::string& cMessage) {
 bool __VALID(ui::TDialog& oDlg, bool lAsk) {
   const HWND hFocus = GetFocus();
   if (GuardRunning()) return false;
-  GuardScope scope;
+  runtime::ScopedFlag running(GuardRunning());
   const bool lCancel = oDlg.Cargo.IsNil() || (oDlg.Cargo.IsNumber() && oDlg.Cargo.AsInteger() == 2);
   if (lCancel) {
     if (!lAsk) return true;

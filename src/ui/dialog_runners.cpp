@@ -85,6 +85,21 @@ bool UsableTemplate(const std::string& cTemplate) {
   return !cTemplate.empty() && cTemplate.size() <= 0xFFFF;
 }
 
+// Runs a modal dialog from a template with the platform's runner fRun (the
+// 8-bit or the wide one): the copy is made under the wait cursor.
+template <typename Runner>
+int RunTemplate(Runner fRun, HINSTANCE hInstance, const std::string& cTemplate, HWND hOwner, TWindow* oDlg) {
+  if (!UsableTemplate(cTemplate)) return 0;
+  std::unique_ptr<TemplateCopy> oCopy;
+  std::unique_ptr<ModalRun> oRun;
+  {
+    WaitCursor wait;
+    oCopy = std::make_unique<TemplateCopy>(cTemplate);
+    oRun = std::make_unique<ModalRun>(oDlg);
+  }
+  return LowWord(fRun(hInstance, oCopy->Get(), hOwner, ModalDialogProc, 0));
+}
+
 }  // namespace
 
 int DIALOGBOX(HINSTANCE hResources, const runtime::Value& cResName, HWND hOwner, TWindow* oDlg) {
@@ -100,27 +115,11 @@ int DIALOGBOXW(HINSTANCE hResources, const runtime::Value& cResName, HWND hOwner
 }
 
 int DIALOGBOXINDIRECT(HINSTANCE hInstance, const std::string& cTemplate, HWND hOwner, TWindow* oDlg) {
-  if (!UsableTemplate(cTemplate)) return 0;
-  std::unique_ptr<TemplateCopy> oCopy;
-  std::unique_ptr<ModalRun> oRun;
-  {
-    WaitCursor wait;
-    oCopy = std::make_unique<TemplateCopy>(cTemplate);
-    oRun = std::make_unique<ModalRun>(oDlg);
-  }
-  return LowWord(DialogBoxIndirectParamA(hInstance, oCopy->Get(), hOwner, ModalDialogProc, 0));
+  return RunTemplate(DialogBoxIndirectParamA, hInstance, cTemplate, hOwner, oDlg);
 }
 
 int DIALOGBOXINDIRECTW(HINSTANCE hInstance, const std::string& cTemplate, HWND hOwner, TWindow* oDlg) {
-  if (!UsableTemplate(cTemplate)) return 0;
-  std::unique_ptr<TemplateCopy> oCopy;
-  std::unique_ptr<ModalRun> oRun;
-  {
-    WaitCursor wait;
-    oCopy = std::make_unique<TemplateCopy>(cTemplate);
-    oRun = std::make_unique<ModalRun>(oDlg);
-  }
-  return LowWord(DialogBoxIndirectParamW(hInstance, oCopy->Get(), hOwner, ModalDialogProc, 0));
+  return RunTemplate(DialogBoxIndirectParamW, hInstance, cTemplate, hOwner, oDlg);
 }
 
 HWND CREATEDLG(HINSTANCE hResources, const runtime::Value& cResName, HWND hOwner, TWindow*) {

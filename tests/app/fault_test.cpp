@@ -22,22 +22,6 @@ using namespace testing;
 using qvz::test::FarEnd;
 using qvz::test::PtyPair;
 
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
-  const ULONGLONG nEnd = GetTickCount64() + 10000;
-  while (GetFileAttributesA(cPath.c_str()) == INVALID_FILE_ATTRIBUTES || ReadFile(cPath) != cExpected) {
-    if (GetTickCount64() > nEnd) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 // CPU seconds the process used while nMs passed.
 double CpuSecondsOver(HANDLE hProcess, DWORD nMs) {
   auto Used = [&] {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
+#include <sstream>
+
 #include "harness/unix_command.h"
 
 namespace qvz::app::testing {
@@ -27,7 +31,9 @@ std::string WindowText(HWND h) {
 }  // namespace
 
 ReceiverProcess::ReceiverProcess(const std::string& cDir) {
-  std::string cCommand = "\"" + qvz::test::WindowsPath(QVZ_EXE) + "\"";
+  std::string cCommand = qvz::test::WindowsPath(QVZ_EXE);
+  cCommand.insert(cCommand.begin(), '"');
+  cCommand.push_back('"');
   STARTUPINFOA si{};
   si.cb = sizeof si;
   EXPECT_TRUE(CreateProcessA(nullptr, cCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, cDir.c_str(), &si, &pi))
@@ -92,6 +98,21 @@ void PressKeys(const std::string& cKeys) {
 
 void ReleaseKeys(const std::string& cKeys) {
   EXPECT_EQ(qvz::test::RunUnix("xdotool keyup " + cKeys).nExitCode, 0);
+}
+
+std::string ReadFile(const std::string& cPath) {
+  std::ifstream in(cPath, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
+  return Until(
+      [&] {
+        return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && ReadFile(cPath) == cExpected;
+      },
+      10000);
 }
 
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {

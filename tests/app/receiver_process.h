@@ -36,6 +36,11 @@ class ReceiverProcess {
   PROCESS_INFORMATION pi{};
 };
 
+// A file's whole content ("" when it cannot be read).
+std::string ReadFile(const std::string& cPath);
+// Waits (10 s at most) until the file exists and holds cExpected.
+bool HoldsSoon(const std::string& cPath, const std::string& cExpected);
+
 // Holds and releases keys as a user does, e.g. "Escape" or "alt+F4".
 void PressKeys(const std::string& cKeys);
 void ReleaseKeys(const std::string& cKeys);

@@ -23,25 +23,8 @@ using namespace testing;
 using qvz::test::FarEnd;
 using qvz::test::PtyPair;
 
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 void WriteFile(const std::string& cPath, const std::string& cData) {
   std::ofstream(cPath, std::ios::binary) << cData;
-}
-
-// Waits until the file holds cExpected.
-bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
-  const ULONGLONG nEnd = GetTickCount64() + 10000;
-  while (ReadFile(cPath) != cExpected) {
-    if (GetTickCount64() > nEnd) return false;
-    Sleep(20);
-  }
-  return true;
 }
 
 size_t Count(const std::string& cText, const std::string& cPart) {

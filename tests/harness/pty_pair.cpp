@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/unix_command.h"
+#include "remote/serial_line.h"
 
 namespace qvz::test {
 
@@ -34,20 +35,9 @@ PtyPair::~PtyPair() { Pull(); }
 
 std::string PtyPair::ProgramEnd() const { return cDir + "/com1"; }
 
-FarEnd::FarEnd() {
-  hPort = CreateFileA(PtyPair::kFarPort, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                      0, nullptr);
+// Reads return at once with what waits.
+FarEnd::FarEnd() : hPort(tools::OpenLine(PtyPair::kFarPort, COMMTIMEOUTS{MAXDWORD, 0, 0, 0, 0})) {
   EXPECT_NE(hPort, INVALID_HANDLE_VALUE) << "cannot open the far end: " << GetLastError();
-  if (hPort == INVALID_HANDLE_VALUE) return;
-  DCB dcb{};
-  dcb.DCBlength = sizeof dcb;
-  BuildCommDCBA("57600,N,8,1", &dcb);
-  dcb.fBinary = TRUE;
-  dcb.XonChar = 0x11;
-  dcb.XoffChar = 0x13;
-  SetCommState(hPort, &dcb);
-  COMMTIMEOUTS t{MAXDWORD, 0, 0, 0, 0};  // reads return at once with what waits
-  SetCommTimeouts(hPort, &t);
 }
 
 FarEnd::~FarEnd() {

@@ -44,7 +44,7 @@ class FarEnd {
   std::string Read(size_t nCount, DWORD nTimeoutMs = 3000);
 
  private:
-  HANDLE hPort = INVALID_HANDLE_VALUE;
+  HANDLE hPort;
 };
 
 }  // namespace qvz::test

@@ -8,7 +8,7 @@
 #include "harness/unix_command.h"
 #include "log_dialog.h"
 #include "runtime/accessor.h"
-#include "screenshot.h"
+#include "window_picture.h"
 #include "ui/dialog.h"
 #include "ui/message_pump.h"
 #include "ui/multi_get.h"
@@ -69,7 +69,7 @@ TEST(ReceiverWindowTest, LogFillsTheClientAreaAndEscapeInItEndsTheDialog) {
     SetWindowPos(w.oDlg.hWnd, nullptr, 0, 0, 502, 502, SWP_NOMOVE | SWP_NOZORDER);
     PumpFor(100);
     std::string cDir = qvz::test::RequiredEnv("QVZ_TTY") + "/..";
-    test::SaveWindowPicture(w.oDlg.hWnd, qvz::test::WindowsPath(cDir + "/receiver-window.bmp"));
+    tools::SaveWindowPng(w.oDlg.hWnd, qvz::test::WindowsPath(cDir + "/receiver-window.png"));
     PostMessageA(hLog, WM_KEYDOWN, VK_ESCAPE, 0);
     PumpFor(200);
   };

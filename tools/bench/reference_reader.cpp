@@ -12,23 +12,15 @@
 #include <cstdio>
 #include <string>
 
+#include "remote/serial_line.h"
+
 int main(int argc, char** argv) {
   std::string cPort = argc > 2 && std::string(argv[1]) == "--port" ? argv[2] : "COM1";
-  HANDLE hPort = CreateFileA(("\\\\.\\" + cPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                             nullptr);
+  HANDLE hPort = qvz::tools::OpenLine(cPort, COMMTIMEOUTS{0, 0, 50, 0, 0});
   if (hPort == INVALID_HANDLE_VALUE) {
     std::fprintf(stderr, "cannot open %s\n", cPort.c_str());
     return 2;
   }
-  DCB dcb{};
-  dcb.DCBlength = sizeof dcb;
-  BuildCommDCBA("57600,N,8,1", &dcb);
-  dcb.fBinary = TRUE;
-  dcb.XonChar = 0x11;
-  dcb.XoffChar = 0x13;
-  SetCommState(hPort, &dcb);
-  COMMTIMEOUTS t{0, 0, 50, 0, 0};
-  SetCommTimeouts(hPort, &t);
   // A window, so that the queue queries are those of a program with one.
   HWND hWnd = CreateWindowA("STATIC", "reference", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
                             nullptr, nullptr);

@@ -26,6 +26,7 @@
 
 #include "app/image_layout.h"
 #include "remote/disk_pattern.h"
+#include "remote/serial_line.h"
 
 namespace {
 
@@ -46,20 +47,8 @@ using Clock = std::chrono::steady_clock;
 
 class Line {
  public:
-  explicit Line(const std::string& cPort) {
-    hPort = CreateFileA(("\\\\.\\" + cPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                        nullptr);
-    if (hPort == INVALID_HANDLE_VALUE) return;
-    DCB dcb{};
-    dcb.DCBlength = sizeof dcb;
-    BuildCommDCBA("57600,N,8,1", &dcb);
-    dcb.fBinary = TRUE;
-    dcb.XonChar = 0x11;
-    dcb.XoffChar = 0x13;
-    SetCommState(hPort, &dcb);
-    COMMTIMEOUTS t{0, 0, 100, 0, 0};  // a read waits at most 100 ms
-    SetCommTimeouts(hPort, &t);
-  }
+  // A read waits at most 100 ms.
+  explicit Line(const std::string& cPort) : hPort(qvz::tools::OpenLine(cPort, COMMTIMEOUTS{0, 0, 100, 0, 0})) {}
   ~Line() {
     if (Ok()) CloseHandle(hPort);
   }
