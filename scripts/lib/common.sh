@@ -47,7 +47,8 @@ qvz_stop_services() {
 
 # One display, one persistent Wine server, one prefix inside the build folder
 # with COM1 and COM2 mapped to fixed links in $QVZ_TTY; tests point the links
-# at fresh pty pairs.
+# at fresh pty pairs. COM3 is the machine's own serial port, where it has one:
+# unlike a pty, its character-event wait really waits.
 qvz_start_services() {
   export WINEPREFIX=$QVZ_BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   export QVZ_TTY=$QVZ_BUILD/tty LC_ALL=C.UTF-8 LANG=en_US.UTF-8
@@ -67,7 +68,7 @@ qvz_start_services() {
   export DISPLAY=:$(head -n1 "$displayfile")
 
   # The marker names what the prefix was made with; a prefix made otherwise is made anew.
-  local marker=$WINEPREFIX/.qvz-prefix-v2
+  local marker=$WINEPREFIX/.qvz-prefix-v3
   if [ ! -f "$marker" ]; then
     qvz_log "making the Wine prefix"
     rm -rf "$WINEPREFIX"
@@ -75,6 +76,7 @@ qvz_start_services() {
     local reg=("$QVZ_WINE64" reg add)
     "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM1 /d "$QVZ_TTY/com1" /f >/dev/null 2>&1 </dev/null
     "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM2 /d "$QVZ_TTY/com2" /f >/dev/null 2>&1 </dev/null
+    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM3 /d /dev/ttyS0 /f >/dev/null 2>&1 </dev/null
     # There is no window manager on the test display: a managed window would
     # wait two seconds for one at every close.
     "${reg[@]}" 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
@@ -82,9 +84,26 @@ qvz_start_services() {
     wineserver -w 2>/dev/null || true
     touch "$marker"
   fi
+  # Wine's device manager points dosdevices/comN at the mapped paths when it
+  # starts, which may be after wineboot has returned; until then COM1 can
+  # still name the machine's own /dev/ttyS0. The links go first and the
+  # tests start only once the device manager has made them again.
+  rm -f "$WINEPREFIX"/dosdevices/com[123]
   wineserver -f -p >/dev/null 2>&1 </dev/null &
   QVZ_PIDS+=($!)
   "$QVZ_WINE64" wineboot >/dev/null 2>&1 </dev/null
+  qvz_wait_for_port_links
+}
+
+qvz_wait_for_port_links() {
+  local i dev=$WINEPREFIX/dosdevices
+  for i in $(seq 600); do
+    [ "$i" -eq 1 ] || sleep 0.05
+    [ "$(readlink "$dev/com1")" = "$QVZ_TTY/com1" ] && [ "$(readlink "$dev/com2")" = "$QVZ_TTY/com2" ] &&
+      [ "$(readlink "$dev/com3")" = /dev/ttyS0 ] && return 0
+  done
+  qvz_log "Wine did not map COM1, COM2 and COM3 within 30 seconds"
+  return 1
 }
 
 # A fresh pty pair behind the fixed links: COM1 is the program's end, COM2

@@ -109,6 +109,9 @@ Wake CommReader::WaitForData() {
 bool CommReader::Complete(DWORD& nTransferred) {
   HANDLE aWait[2] = {oPort.hStop.Get(), hIoDone};
   if (WaitForMultipleObjects(2, aWait, FALSE, INFINITE) == WAIT_OBJECT_0) {
+    // Setting the mask again ends a pending character wait: the platform's
+    // own way, and under Wine the only one (it cannot cancel that wait).
+    SetCommMask(hComm, EV_RXCHAR);
     CancelIoEx(hComm, &ov);
     GetOverlappedResult(hComm, &ov, &nTransferred, TRUE);
     return false;

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "harness/pty_pair.h"
+#include "runtime/unique_handle.h"
 #include "notify_sink.h"
 #include "serial/line_settings.h"
 
@@ -190,6 +193,28 @@ TEST_F(PortTest, CloseWhileTheReaderWaitsForDataReturnsPromptly) {
   EXPECT_TRUE(CLOSECOMM(nCom));
   EXPECT_LT(GetTickCount64() - nStart, 1000u);
   nCom = -1;
+}
+
+// On a real serial port the device's character event waits, and under Wine
+// that wait cannot be cancelled: only a new event mask ends it. The test
+// prefix maps COM3 to the machine's own port, /dev/ttyS0, where it has one.
+TEST(CommOpenTest, CloseEndsAWaitForTheDevicesCharacterEvent) {
+  int nCom = OPENCOMM("\\\\.\\COM3");
+  if (nCom < 0) GTEST_SKIP() << "this machine has no serial port of its own (/dev/ttyS0)";
+  Sleep(300);  // the reader is now waiting for a character
+  runtime::UniqueHandle hClosed(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  // A close that never returns would hold every later test: end the run.
+  std::thread oWatchdog([&hClosed] {
+    if (WaitForSingleObject(hClosed.Get(), 10000) == WAIT_TIMEOUT) {
+      std::fputs("CLOSECOMM did not return within 10 s\n", stderr);
+      std::_Exit(1);
+    }
+  });
+  ULONGLONG nStart = GetTickCount64();
+  EXPECT_TRUE(CLOSECOMM(nCom));
+  EXPECT_LT(GetTickCount64() - nStart, 1000u);
+  SetEvent(hClosed.Get());
+  oWatchdog.join();
 }
 
 }  // namespace
