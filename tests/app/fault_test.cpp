@@ -102,8 +102,9 @@ TEST_F(FaultTest, NoiseBetweenDisksIsIgnoredAndBothImagesAreExact) {
   const std::string cLogBefore = oQvz.LogText();
   oFar.Write(cNoise);
   Disk(42, "due");
-  EXPECT_TRUE(HoldsSoon(cDir + "\\UNO.QVZ", tools::PatternDisk(41, 2)));
-  EXPECT_TRUE(HoldsSoon(cDir + "\\DUE.QVZ", tools::PatternDisk(42, 2)));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  EXPECT_TRUE(Holds(cDir + "\\UNO.QVZ", tools::PatternDisk(41, 2)));
+  EXPECT_TRUE(Holds(cDir + "\\DUE.QVZ", tools::PatternDisk(42, 2)));
   // The noise logged nothing: only the second disk's lines follow.
   EXPECT_EQ(oQvz.LogText(), cLogBefore + "Receiving sectors 0 to 17\r\nReceiving sectors 18 to 35\r\n"
                                          "Waiting data (ESC to exit)...\r\n");
@@ -119,7 +120,8 @@ TEST_F(FaultTest, EndBeforeAnyTrackSavesAnEmptyFile) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   oFar.Write("E");
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\vuoto");
-  EXPECT_TRUE(HoldsSoon(cDir + "\\VUOTO.QVZ", ""));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_TRUE(Holds(cDir + "\\VUOTO.QVZ", ""));
   oQvz.PressEscape();
   EXPECT_EQ(oQvz.WaitForExit(), 0);
   ReleaseKeys("Escape");
@@ -140,7 +142,8 @@ TEST_F(FaultTest, BytesThatEachComeJustInTimeAreAllKept) {
   oFar.Write(cTrack.substr(4010));
   oFar.Write("E");
   AnswerSavePrompt(WaitForDialog("Salva in", 30000), cDir + "\\lento");
-  EXPECT_TRUE(HoldsSoon(cDir + "\\LENTO.QVZ", cTrack));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_TRUE(Holds(cDir + "\\LENTO.QVZ", cTrack));
   EXPECT_EQ(oQvz.LogText().find("Missing"), std::string::npos);
   oQvz.PressEscape();
   EXPECT_EQ(oQvz.WaitForExit(), 0);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <sstream>
 
+#include "dialog_answers.h"
 #include "harness/unix_command.h"
 
 namespace qvz::app::testing {
@@ -80,6 +81,18 @@ bool ReceiverProcess::WaitForLog(const std::string& cText, DWORD nTimeoutMs) {
   return Until([&] { return LogText().find(cText) != std::string::npos; }, nTimeoutMs);
 }
 
+bool ReceiverProcess::WaitForDisksDone(size_t nDisks, DWORD nTimeoutMs) {
+  static const std::string cWaiting = "Waiting data (ESC to exit)...\r\n";
+  return Until(
+      [&] {
+        const std::string cLog = LogText();
+        size_t nCount = 0;
+        for (size_t i = cLog.find(cWaiting); i != std::string::npos; i = cLog.find(cWaiting, i + 1)) ++nCount;
+        return nCount >= nDisks + 1;
+      },
+      nTimeoutMs);
+}
+
 int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
   if (WaitForSingleObject(pi.hProcess, nTimeoutMs) != WAIT_OBJECT_0) return -1;
   DWORD nCode = 0;
@@ -107,18 +120,12 @@ std::string ReadFile(const std::string& cPath) {
   return out.str();
 }
 
-bool HoldsSoon(const std::string& cPath, const std::string& cExpected) {
-  return Until(
-      [&] {
-        return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && ReadFile(cPath) == cExpected;
-      },
-      10000);
+bool Holds(const std::string& cPath, const std::string& cExpected) {
+  return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && ReadFile(cPath) == cExpected;
 }
 
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {
-  HWND h = nullptr;
-  Until([&] { return (h = FindWindowA("#32770", cTitle)) != nullptr; }, nTimeoutMs);
-  return h;
+  return tools::WaitForShownDialog(tools::FromAnsi(cTitle), nTimeoutMs);
 }
 
 std::string DialogText(HWND hDlg) {
@@ -135,16 +142,12 @@ std::string DialogText(HWND hDlg) {
 }
 
 void AnswerSavePrompt(HWND hPrompt, const std::string& cName) {
-  HWND hName = GetDlgItem(hPrompt, 0x47C);
-  if (!hName) hName = GetDlgItem(hPrompt, 0x480);
-  SetWindowTextA(hName, cName.c_str());
-  PostMessageA(hPrompt, WM_COMMAND, IDOK, 0);
-  Until([&] { return !IsWindow(hPrompt); }, 5000);
+  EXPECT_TRUE(hPrompt && tools::AnswerFilePrompt(hPrompt, tools::FromAnsi(cName)))
+      << "the save prompt did not take " << cName;
 }
 
 void PressButton(HWND hDlg, int nId) {
-  PostMessageA(hDlg, WM_COMMAND, nId, 0);
-  Until([&] { return !IsWindow(hDlg); }, 5000);
+  EXPECT_TRUE(tools::PressDialogButton(hDlg, nId)) << "no dialog closed with button " << nId;
 }
 
 void CancelDialog(HWND hDlg) { PressButton(hDlg, IDCANCEL); }

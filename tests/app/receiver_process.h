@@ -23,6 +23,11 @@ class ReceiverProcess {
   std::string LogText();
   // Waits until the log holds cText.
   bool WaitForLog(const std::string& cText, DWORD nTimeoutMs = 10000);
+  // Waits until the receiver has dealt with nDisks disks and waits for the
+  // next one: its log then holds the waiting line nDisks + 1 times. Only then
+  // may a test open an image: the receiver cannot replace a file that
+  // another program holds open.
+  bool WaitForDisksDone(size_t nDisks, DWORD nTimeoutMs = 30000);
   // Waits for the program to end; its exit code, or -1 after the timeout.
   int WaitForExit(DWORD nTimeoutMs = 10000);
   // ESC as a user presses it in the window: held down and typed into the log.
@@ -38,18 +43,19 @@ class ReceiverProcess {
 
 // A file's whole content ("" when it cannot be read).
 std::string ReadFile(const std::string& cPath);
-// Waits (10 s at most) until the file exists and holds cExpected.
-bool HoldsSoon(const std::string& cPath, const std::string& cExpected);
+// Whether the file holds exactly cExpected (no dump of a long image on failure).
+bool Holds(const std::string& cPath, const std::string& cExpected);
 
 // Holds and releases keys as a user does, e.g. "Escape" or "alt+F4".
 void PressKeys(const std::string& cKeys);
 void ReleaseKeys(const std::string& cKeys);
 
-// Waits for a dialog box of the title (any process); null after the timeout.
+// Waits for a shown dialog box of the title (any process); null after the timeout.
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs = 10000);
 // The static texts of a message box, joined by line breaks.
 std::string DialogText(HWND hDlg);
-// Types cName into the save prompt and confirms it, or cancels it.
+// Types cName into the save prompt and confirms it, or cancels it; each
+// fails the test when the dialog does not close.
 void AnswerSavePrompt(HWND hPrompt, const std::string& cName);
 void CancelDialog(HWND hDlg);
 void PressButton(HWND hDlg, int nId);

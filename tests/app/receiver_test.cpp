@@ -115,8 +115,9 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\primo");
   ASSERT_TRUE(oRemote.Disk(12, 82));  // two tracks on side 2
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
-  EXPECT_TRUE(HoldsSoon(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
-  EXPECT_TRUE(HoldsSoon(cDir + "\\SECONDO.IMG", LayOutImage(tools::PatternDisk(12, 82))));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", LayOutImage(tools::PatternDisk(12, 82))));
   const std::string cLog = oQvz.LogText();
   EXPECT_EQ(Count(cLog, "Waiting data (ESC to exit)...\r\n"), 3u);
   EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);
@@ -147,7 +148,8 @@ TEST_F(ReceiverTest, ShortTracksKeepEveryLaterTrackInPlace) {
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\corto");
   const std::string cExpected =
       cFirst.substr(0, 4607) + std::string(1, '\0') + cSecond.substr(0, 4606) + std::string(2, '\0');
-  EXPECT_TRUE(HoldsSoon(cDir + "\\CORTO.QVZ", cExpected));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_TRUE(Holds(cDir + "\\CORTO.QVZ", cExpected));
   EndWithEscape(oQvz, oFar);
 }
 
@@ -165,13 +167,15 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   ASSERT_TRUE(hAsk);
   EXPECT_EQ(DialogText(hAsk), "Il file " + cDir + "\\disco.qvz gi\xE0 esiste. Lo sovrascrivo?");
   CancelDialog(hAsk);
-  ASSERT_TRUE(oQvz.WaitForLog("sectors 18 to 35\r\nWaiting data"));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_NE(oQvz.LogText().find("sectors 18 to 35\r\nWaiting data"), std::string::npos);
   EXPECT_EQ(ReadFile(cDir + "\\DISCO.QVZ"), cOld);
   // OK replaces it.
   ASSERT_TRUE(oRemote.Disk(32, 2));
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco");
   PressButton(WaitForDialog("Attenzione"), IDOK);
-  EXPECT_TRUE(HoldsSoon(cDir + "\\DISCO.QVZ", tools::PatternDisk(32, 2)));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  EXPECT_TRUE(Holds(cDir + "\\DISCO.QVZ", tools::PatternDisk(32, 2)));
   // A full disk: the reason, the prompt again, the old file whole.
   const std::string cSmall = cDir + "\\piccolo";
   CreateDirectoryA(cSmall.c_str(), nullptr);
@@ -187,7 +191,8 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
       << DialogText(hError);
   PressButton(hError, IDOK);
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\salvato");
-  EXPECT_TRUE(HoldsSoon(cDir + "\\SALVATO.QVZ", tools::PatternDisk(33, 40)));
+  ASSERT_TRUE(oQvz.WaitForDisksDone(3));
+  EXPECT_TRUE(Holds(cDir + "\\SALVATO.QVZ", tools::PatternDisk(33, 40)));
   EXPECT_EQ(ReadFile(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
   qvz::test::UnixResult ls = qvz::test::RunUnix("ls -A '" + UnixPath(cSmall) + "'");
   EXPECT_EQ(ls.cOutput, "PIENO.QVZ\n");  // no temporary file left

@@ -8,6 +8,8 @@
 #include <functional>
 #include <thread>
 
+#include "dialog_answers.h"
+
 namespace qvz::ui {
 namespace {
 
@@ -77,11 +79,7 @@ class PromptUser {
 
  private:
   void Answer(const std::wstring& cTitle, const std::wstring& cName, bool lOk) {
-    HWND hDlg = nullptr;
-    for (int i = 0; i < 500 && !hDlg; ++i) {
-      hDlg = FindWindowW(L"#32770", cTitle.c_str());
-      if (!hDlg) Sleep(10);
-    }
+    HWND hDlg = tools::WaitForShownDialog(cTitle, 5000);
     if (!hDlg) return;
     wchar_t aText[512] = {};
     GetWindowTextW(hDlg, aText, 512);
@@ -91,12 +89,8 @@ class PromptUser {
       SendMessageW(hFilter, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(aText));
       cSeenFilter = aText;
     }
-    if (lOk) {
-      HWND hName = GetDlgItem(hDlg, 0x47C);  // the file-name box
-      if (!hName) hName = GetDlgItem(hDlg, 0x480);
-      SetWindowTextW(hName, cName.c_str());
-    }
-    PostMessageW(hDlg, WM_COMMAND, lOk ? IDOK : IDCANCEL, 0);
+    // A prompt that did not take the name is cancelled, never left open.
+    if (!lOk || !tools::AnswerFilePrompt(hDlg, cName)) tools::PressDialogButton(hDlg, IDCANCEL);
   }
   std::thread worker;
 };

@@ -6,7 +6,8 @@
 //                                       PREFIX2, ...
 //   qvz-answer picture FILE.png         saves a picture of the receiver's window
 //
-// Exits 0 when done, 1 when the window did not come in time.
+// Exits 0 when done, 1 when the window did not come in time or did not
+// take the answer.
 
 #include <windows.h>
 
@@ -14,21 +15,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "dialog_answers.h"
 #include "window_picture.h"
 
 namespace {
-
-constexpr int kFileNameBox = 0x47C;
-constexpr int kOldFileNameBox = 0x480;
-
-HWND WaitForWindow(const char* cClass, const char* cTitle, DWORD nTimeoutMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
-  for (;;) {
-    if (HWND h = FindWindowA(cClass, cTitle)) return h;
-    if (GetTickCount64() > nEnd) return nullptr;
-    Sleep(20);
-  }
-}
 
 HWND FindReceiver() {
   struct Found {
@@ -49,13 +39,8 @@ HWND FindReceiver() {
 }
 
 int Save(const std::string& cName, DWORD nTimeoutMs) {
-  HWND hDlg = WaitForWindow("#32770", "Salva in", nTimeoutMs);
-  if (!hDlg) return 1;
-  HWND hName = GetDlgItem(hDlg, kFileNameBox);
-  if (!hName) hName = GetDlgItem(hDlg, kOldFileNameBox);
-  SetWindowTextA(hName, cName.c_str());
-  PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
-  return 0;
+  HWND hDlg = qvz::tools::WaitForShownDialog(L"Salva in", nTimeoutMs);
+  return hDlg && qvz::tools::AnswerFilePrompt(hDlg, qvz::tools::FromAnsi(cName)) ? 0 : 1;
 }
 
 }  // namespace
@@ -66,8 +51,6 @@ int main(int argc, char** argv) {
   if (cVerb == "save-all" && argc > 3) {
     for (int i = 1; i <= std::atoi(argv[3]); ++i) {
       if (Save(argv[2] + std::to_string(i), 600000) != 0) return 1;
-      // The prompt is gone before the next one comes.
-      while (FindWindowA("#32770", "Salva in")) Sleep(5);
     }
     return 0;
   }
