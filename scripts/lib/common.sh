@@ -87,7 +87,11 @@ qvz_start_services() {
   # Wine's device manager points dosdevices/comN at the mapped paths when it
   # starts, which may be after wineboot has returned; until then COM1 can
   # still name the machine's own /dev/ttyS0. The links go first and the
-  # tests start only once the device manager has made them again.
+  # tests start only once the device manager has made them again. A server
+  # left running for this prefix (by a run that was killed) would never make
+  # them again, so it goes first.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   rm -f "$WINEPREFIX"/dosdevices/com[123]
   wineserver -f -p >/dev/null 2>&1 </dev/null &
   QVZ_PIDS+=($!)

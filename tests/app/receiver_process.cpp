@@ -8,6 +8,7 @@
 
 #include "dialog_answers.h"
 #include "harness/unix_command.h"
+#include "key_input.h"
 
 namespace qvz::app::testing {
 namespace {
@@ -109,8 +110,17 @@ void PressKeys(const std::string& cKeys) {
   EXPECT_EQ(qvz::test::RunUnix("xdotool keydown " + cKeys).nExitCode, 0);
 }
 
+// The display server lets the keys go, and so does the Wine server: a key
+// released after the program's window has gone reaches no Wine window, and
+// the Wine server would keep it down for the next program.
 void ReleaseKeys(const std::string& cKeys) {
   EXPECT_EQ(qvz::test::RunUnix("xdotool keyup " + cKeys).nExitCode, 0);
+  const std::vector<WORD> aKeys = tools::VirtualKeysNamed(cKeys);
+  EXPECT_FALSE(aKeys.empty()) << "no virtual keys for " << cKeys;
+  for (WORD nKey : aKeys) {
+    tools::ReleaseKey(nKey);
+    EXPECT_FALSE(GetAsyncKeyState(nKey) & 0x8000) << "key " << nKey << " still down";
+  }
 }
 
 std::string ReadFile(const std::string& cPath) {

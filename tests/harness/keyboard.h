@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include "answer/key_input.h"
+
 namespace qvz::test {
 
-void PressKey(WORD nKey);
-void ReleaseKey(WORD nKey);
+using tools::PressKey;
+using tools::ReleaseKey;
 
 // Holds a key for its lifetime.
 class HeldKey {

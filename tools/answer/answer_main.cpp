@@ -5,6 +5,8 @@
 //   qvz-answer save-all PREFIX COUNT    answers COUNT prompts with PREFIX1,
 //                                       PREFIX2, ...
 //   qvz-answer picture FILE.png         saves a picture of the receiver's window
+//   qvz-answer release KEY[+KEY...]     lets keys go in the Wine server too,
+//                                       e.g. Escape after the program ended
 //
 // Exits 0 when done, 1 when the window did not come in time or did not
 // take the answer.
@@ -14,8 +16,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "dialog_answers.h"
+#include "key_input.h"
 #include "window_picture.h"
 
 namespace {
@@ -43,6 +47,12 @@ int Save(const std::string& cName, DWORD nTimeoutMs) {
   return hDlg && qvz::tools::AnswerFilePrompt(hDlg, qvz::tools::FromAnsi(cName)) ? 0 : 1;
 }
 
+int Release(const std::string& cKeys) {
+  const std::vector<WORD> aKeys = qvz::tools::VirtualKeysNamed(cKeys);
+  for (WORD nKey : aKeys) qvz::tools::ReleaseKey(nKey);
+  return aKeys.empty() ? 2 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,10 +64,11 @@ int main(int argc, char** argv) {
     }
     return 0;
   }
+  if (cVerb == "release" && argc > 2) return Release(argv[2]);
   if (cVerb == "picture" && argc > 2) {
     HWND hMain = FindReceiver();
     return hMain && qvz::tools::SaveWindowPng(hMain, argv[2]) ? 0 : 1;
   }
-  std::fprintf(stderr, "usage: qvz-answer save NAME [TIMEOUT_MS] | save-all PREFIX COUNT | picture FILE.png\n");
+  std::fprintf(stderr, "usage: qvz-answer save NAME [TIMEOUT_MS] | save-all PREFIX COUNT | picture FILE.png | release KEYS\n");
   return 2;
 }

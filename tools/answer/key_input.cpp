@@ -1,6 +1,9 @@
-#include "harness/keyboard.h"
+#include "key_input.h"
 
-namespace qvz::test {
+#include <map>
+#include <sstream>
+
+namespace qvz::tools {
 namespace {
 
 void SendKey(WORD nKey, DWORD nFlags) {
@@ -23,4 +26,16 @@ void SendKey(WORD nKey, DWORD nFlags) {
 void PressKey(WORD nKey) { SendKey(nKey, 0); }
 void ReleaseKey(WORD nKey) { SendKey(nKey, KEYEVENTF_KEYUP); }
 
-}  // namespace qvz::test
+std::vector<WORD> VirtualKeysNamed(const std::string& cNames) {
+  static const std::map<std::string, WORD> mKeys{{"Escape", VK_ESCAPE}, {"alt", VK_MENU}, {"F4", VK_F4}};
+  std::vector<WORD> aKeys;
+  std::istringstream names(cNames);
+  for (std::string cName; std::getline(names, cName, '+');) {
+    auto it = mKeys.find(cName);
+    if (it == mKeys.end()) return {};
+    aKeys.push_back(it->second);
+  }
+  return aKeys;
+}
+
+}  // namespace qvz::tools
