@@ -70,6 +70,8 @@ bool IsUtf8Name(const std::string& cName) {
 
 std::wstring Utf8ToWide(const std::string& cUtf8) { return ToWide(CP_UTF8, cUtf8); }
 
+std::wstring AnsiToWide(const std::string& cText) { return ToWide(CP_ACP, cText); }
+
 std::wstring WidePlatformName(const std::string& cName) {
   return IsUtf8Name(cName) ? Utf8ToWide(cName) : ToWide(FileCodePage(), cName);
 }

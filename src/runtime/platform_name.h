@@ -13,6 +13,9 @@ bool IsUtf8Name(const std::string& cName);
 
 std::wstring Utf8ToWide(const std::string& cUtf8);
 
+// A text of the ANSI code page in UTF-16, every byte kept (NULs too).
+std::wstring AnsiToWide(const std::string& cText);
+
 // Calls fAnsi(const char*) or fWide(const wchar_t*) with the name, by the
 // rule above, and returns its result.
 template <class FAnsi, class FWide>

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "runtime/platform_name.h"
 #include "ui/framework_cells.h"
 #include "ui/modal_bindings.h"
 #include "ui/modeless_list.h"
@@ -66,13 +67,7 @@ int LowWord(INT_PTR nResult) { return static_cast<int>(static_cast<UINT_PTR>(nRe
 
 // A resource named by number is passed as the platform's integer resource form.
 std::string NarrowName(const runtime::Value& cName) { return cName.AsText(); }
-std::wstring WideName(const runtime::Value& cName) {
-  const std::string& c = cName.AsText();
-  int n = MultiByteToWideChar(CP_ACP, 0, c.data(), static_cast<int>(c.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, c.data(), static_cast<int>(c.size()), w.data(), n);
-  return w;
-}
+std::wstring WideName(const runtime::Value& cName) { return runtime::AnsiToWide(cName.AsText()); }
 template <typename Char>
 const Char* ResourceId(const runtime::Value& cName, const std::basic_string<Char>& cText) {
   if (cName.IsNumber()) return reinterpret_cast<const Char*>(static_cast<ULONG_PTR>(cName.AsInteger() & 0xFFFF));

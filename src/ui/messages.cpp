@@ -2,19 +2,14 @@
 
 #include <string>
 
+#include "runtime/platform_name.h"
+
 namespace qvz::ui {
 namespace {
 
 bool Reachable(HWND hWnd) { return !hWnd || hWnd == HWND_BROADCAST || IsWindow(hWnd); }
 
 bool WantsWide(HWND hWnd) { return hWnd && hWnd != HWND_BROADCAST && IsWindowUnicode(hWnd); }
-
-std::wstring Widened(const std::string& cText) {
-  int n = MultiByteToWideChar(CP_ACP, 0, cText.data(), static_cast<int>(cText.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, cText.data(), static_cast<int>(cText.size()), w.data(), n);
-  return w;
-}
 
 }  // namespace
 
@@ -27,7 +22,7 @@ runtime::Value SENDMESSAGE(HWND hWnd, UINT nMsg, WPARAM nWParam, const runtime::
   };
   if (!nLParam.IsText()) return Send(static_cast<LPARAM>(nLParam.AsInteger()));
   if (lWide && nMsg < WM_USER) {
-    std::wstring w = Widened(nLParam.AsText());
+    std::wstring w = runtime::AnsiToWide(nLParam.AsText());
     return Send(reinterpret_cast<LPARAM>(w.c_str()));
   }
   std::string c = nLParam.AsText();  // NUL-terminated for the receiver

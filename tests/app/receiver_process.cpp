@@ -3,24 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
 #include <sstream>
 
 #include "dialog_answers.h"
 #include "harness/unix_command.h"
 #include "key_input.h"
+#include "poll_until.h"
+#include "runtime/platform_name.h"
 
 namespace qvz::app::testing {
 namespace {
-
-bool Until(const std::function<bool()>& bDone, DWORD nTimeoutMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
-  while (!bDone()) {
-    if (GetTickCount64() > nEnd) return false;
-    Sleep(10);
-  }
-  return true;
-}
 
 std::string WindowText(HWND h) {
   const LRESULT n = SendMessageA(h, WM_GETTEXTLENGTH, 0, 0);
@@ -54,7 +46,7 @@ ReceiverProcess::~ReceiverProcess() {
 }
 
 HWND ReceiverProcess::WaitForMainWindow(DWORD nTimeoutMs) {
-  Until(
+  tools::PollUntil(
       [&] {
         EnumWindows(
             [](HWND h, LPARAM p) -> BOOL {
@@ -79,19 +71,11 @@ std::string ReceiverProcess::LogText() {
 }
 
 bool ReceiverProcess::WaitForLog(const std::string& cText, DWORD nTimeoutMs) {
-  return Until([&] { return LogText().find(cText) != std::string::npos; }, nTimeoutMs);
+  return tools::PollUntil([&] { return LogText().find(cText) != std::string::npos; }, nTimeoutMs);
 }
 
 bool ReceiverProcess::WaitForDisksDone(size_t nDisks, DWORD nTimeoutMs) {
-  static const std::string cWaiting = "Waiting data (ESC to exit)...\r\n";
-  return Until(
-      [&] {
-        const std::string cLog = LogText();
-        size_t nCount = 0;
-        for (size_t i = cLog.find(cWaiting); i != std::string::npos; i = cLog.find(cWaiting, i + 1)) ++nCount;
-        return nCount >= nDisks + 1;
-      },
-      nTimeoutMs);
+  return tools::PollUntil([&] { return Count(LogText(), "Waiting data (ESC to exit)...\r\n") >= nDisks + 1; }, nTimeoutMs);
 }
 
 int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
@@ -123,6 +107,12 @@ void ReleaseKeys(const std::string& cKeys) {
   }
 }
 
+size_t Count(const std::string& cText, const std::string& cPart) {
+  size_t n = 0;
+  for (size_t i = cText.find(cPart); i != std::string::npos; i = cText.find(cPart, i + 1)) ++n;
+  return n;
+}
+
 std::string ReadFile(const std::string& cPath) {
   std::ifstream in(cPath, std::ios::binary);
   std::ostringstream out;
@@ -135,7 +125,7 @@ bool Holds(const std::string& cPath, const std::string& cExpected) {
 }
 
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {
-  return tools::WaitForShownDialog(tools::FromAnsi(cTitle), nTimeoutMs);
+  return tools::WaitForShownDialog(runtime::AnsiToWide(cTitle), nTimeoutMs);
 }
 
 std::string DialogText(HWND hDlg) {
@@ -152,7 +142,7 @@ std::string DialogText(HWND hDlg) {
 }
 
 void AnswerSavePrompt(HWND hPrompt, const std::string& cName) {
-  EXPECT_TRUE(hPrompt && tools::AnswerFilePrompt(hPrompt, tools::FromAnsi(cName)))
+  EXPECT_TRUE(hPrompt && tools::AnswerFilePrompt(hPrompt, runtime::AnsiToWide(cName)))
       << "the save prompt did not take " << cName;
 }
 

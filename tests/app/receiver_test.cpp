@@ -27,12 +27,6 @@ void WriteFile(const std::string& cPath, const std::string& cData) {
   std::ofstream(cPath, std::ios::binary) << cData;
 }
 
-size_t Count(const std::string& cText, const std::string& cPart) {
-  size_t n = 0;
-  for (size_t i = cText.find(cPart); i != std::string::npos; i = cText.find(cPart, i + 1)) ++n;
-  return n;
-}
-
 // A folder that holds only 64 KB: a tmpfs mounted over it for the test.
 struct SmallDisk {
   explicit SmallDisk(std::string cPath) : cUnixPath(std::move(cPath)) {

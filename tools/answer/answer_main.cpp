@@ -20,6 +20,7 @@
 
 #include "dialog_answers.h"
 #include "key_input.h"
+#include "runtime/platform_name.h"
 #include "window_picture.h"
 
 namespace {
@@ -44,7 +45,7 @@ HWND FindReceiver() {
 
 int Save(const std::string& cName, DWORD nTimeoutMs) {
   HWND hDlg = qvz::tools::WaitForShownDialog(L"Salva in", nTimeoutMs);
-  return hDlg && qvz::tools::AnswerFilePrompt(hDlg, qvz::tools::FromAnsi(cName)) ? 0 : 1;
+  return hDlg && qvz::tools::AnswerFilePrompt(hDlg, qvz::runtime::AnsiToWide(cName)) ? 0 : 1;
 }
 
 int Release(const std::string& cKeys) {

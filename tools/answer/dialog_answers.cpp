@@ -1,19 +1,12 @@
 #include "dialog_answers.h"
 
+#include "poll_until.h"
+
 namespace qvz::tools {
 namespace {
 
 constexpr int kFileNameBox = 0x47C;     // the Explorer-style prompt's name box
 constexpr int kOldFileNameBox = 0x480;  // the same in the older prompt
-
-bool GoneWithin(HWND hDlg, DWORD nTimeoutMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
-  while (IsWindow(hDlg)) {
-    if (GetTickCount64() > nEnd) return false;
-    Sleep(10);
-  }
-  return true;
-}
 
 // The text as the control itself tells it: GetWindowText would give only the
 // caption of a window of another process, and a combo box has none.
@@ -27,18 +20,15 @@ std::wstring TextOf(HWND h) {
 }  // namespace
 
 HWND WaitForShownDialog(const std::wstring& cTitle, DWORD nTimeoutMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nTimeoutMs;
-  for (;;) {
-    HWND h = FindWindowW(L"#32770", cTitle.c_str());
-    if (h && IsWindowVisible(h)) return h;
-    if (GetTickCount64() > nEnd) return nullptr;
-    Sleep(10);
-  }
+  HWND h = nullptr;
+  const bool lShown =
+      PollUntil([&] { return (h = FindWindowW(L"#32770", cTitle.c_str())) && IsWindowVisible(h); }, nTimeoutMs);
+  return lShown ? h : nullptr;
 }
 
 bool PressDialogButton(HWND hDlg, int nId, DWORD nTimeoutMs) {
   if (!hDlg || !PostMessageW(hDlg, WM_COMMAND, static_cast<WPARAM>(nId), 0)) return false;
-  return GoneWithin(hDlg, nTimeoutMs);
+  return PollUntil([hDlg] { return !IsWindow(hDlg); }, nTimeoutMs);
 }
 
 bool AnswerFilePrompt(HWND hPrompt, const std::wstring& cName, DWORD nTimeoutMs) {
@@ -46,13 +36,6 @@ bool AnswerFilePrompt(HWND hPrompt, const std::wstring& cName, DWORD nTimeoutMs)
   if (!hName) hName = GetDlgItem(hPrompt, kOldFileNameBox);
   if (!hName || !SetWindowTextW(hName, cName.c_str()) || TextOf(hName) != cName) return false;
   return PressDialogButton(hPrompt, IDOK, nTimeoutMs);
-}
-
-std::wstring FromAnsi(const std::string& cText) {
-  std::wstring c(cText.size(), L'\0');
-  c.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, cText.data(), static_cast<int>(cText.size()),
-                                                   c.data(), static_cast<int>(c.size()))));
-  return c;
 }
 
 }  // namespace qvz::tools

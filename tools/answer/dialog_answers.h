@@ -21,7 +21,4 @@ bool PressDialogButton(HWND hDlg, int nId, DWORD nTimeoutMs = 5000);
 // prompt is gone.
 bool AnswerFilePrompt(HWND hPrompt, const std::wstring& cName, DWORD nTimeoutMs = 5000);
 
-// Text of the ANSI code page, for callers that hold narrow names.
-std::wstring FromAnsi(const std::string& cText);
-
 }  // namespace qvz::tools
