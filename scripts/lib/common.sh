@@ -4,7 +4,8 @@
 
 QVZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 QVZ_BUILD=${QVZ_BUILD:-$QVZ_ROOT/build}
-QVZ_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+QVZ_NATIVE_BUILD=${QVZ_NATIVE_BUILD:-$QVZ_BUILD/native}
+QVZ_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
               wine wine64 xvfb socat xdotool googletest)
 QVZ_WINE64=/usr/lib/wine/wine64
 
@@ -29,6 +30,13 @@ qvz_build() {
   cmake -S "$QVZ_ROOT" -B "$QVZ_BUILD" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$QVZ_ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
   cmake --build "$QVZ_BUILD" -j "$(nproc)" -- --no-print-directory >/dev/null
+}
+
+# The parts that need no Win32 call, built with the host's compiler.
+qvz_build_native() {
+  qvz_log "building the portable parts in $QVZ_NATIVE_BUILD"
+  cmake -S "$QVZ_ROOT" -B "$QVZ_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$QVZ_NATIVE_BUILD" -j "$(nproc)" -- --no-print-directory >/dev/null
 }
 
 QVZ_PIDS=()

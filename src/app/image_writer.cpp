@@ -4,7 +4,7 @@
 
 #include <variant>
 
-#include "app/image_layout.h"
+#include "protocol/image_layout.h"
 #include "app/image_name.h"
 #include "app/receiver_buffers.h"
 #include "app/transfer_loop.h"
@@ -50,10 +50,10 @@ std::string AskForName() {
 void SAVE(ui::TMultiGet* oLog) {
   runtime::ProcMark mark("SAVE", __LINE__);
   const std::string& cImage = Image();
-  if (oLog && cImage.size() > kImageBytes)
-    MESSAGE(*oLog, "Image longer than 160 tracks: " + std::to_string(cImage.size() - kImageBytes) +
+  if (oLog && cImage.size() > protocol::kImageBytes)
+    MESSAGE(*oLog, "Image longer than 160 tracks: " + std::to_string(cImage.size() - protocol::kImageBytes) +
                        " received bytes left out");
-  const std::string cData = LayOutImage(cImage);
+  const std::string cData = protocol::LayOutImage(cImage);
   for (;;) {
     mark.SetLine(__LINE__);
     std::string cName = AskForName();

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/image_layout.h"
+#include "protocol/image_layout.h"
 #include "app/image_writer.h"
 #include "app/port_io.h"
 #include "app/receiver_buffers.h"
@@ -67,7 +67,7 @@ void TRK(int nCom, ui::TMultiGet& oGet) {
   SENDSTR(nCom, kAck);
   mark.SetLine(__LINE__);
   std::size_t nMissing = 0;
-  for (std::size_t i = 0; i < kTrackBytes; ++i) {
+  for (std::size_t i = 0; i < protocol::kTrackBytes; ++i) {
     const std::string cByte = WAITCHAR();
     if (cByte.empty())
       ++nMissing;

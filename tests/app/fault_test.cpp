@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/image_layout.h"
+#include "protocol/image_layout.h"
 #include "harness/pty_pair.h"
 #include "harness/temp_folder.h"
 #include "receiver_process.h"

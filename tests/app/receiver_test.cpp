@@ -10,7 +10,7 @@
 #include <sstream>
 #include <thread>
 
-#include "app/image_layout.h"
+#include "protocol/image_layout.h"
 #include "harness/pty_pair.h"
 #include "harness/unix_command.h"
 #include "receiver_process.h"
@@ -111,7 +111,7 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
   EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
-  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", LayOutImage(tools::PatternDisk(12, 82))));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", protocol::LayOutImage(tools::PatternDisk(12, 82))));
   const std::string cLog = oQvz.LogText();
   EXPECT_EQ(Count(cLog, "Waiting data (ESC to exit)...\r\n"), 3u);
   EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);

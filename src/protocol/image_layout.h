@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-namespace qvz::app {
+namespace qvz::protocol {
 
 constexpr std::size_t kTrackBytes = 4608;
 constexpr std::size_t kOneSideLimit = 40 * kTrackBytes;   // 184320
@@ -18,4 +18,4 @@ constexpr std::size_t kImageBytes = 2 * kSideBytes;       // 737280
 // cut from the buffer by position alone. Bytes past 737280 are not written.
 std::string LayOutImage(const std::string& cImage);
 
-}  // namespace qvz::app
+}  // namespace qvz::protocol

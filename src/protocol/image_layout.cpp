@@ -1,8 +1,8 @@
-#include "app/image_layout.h"
+#include "protocol/image_layout.h"
 
 #include <algorithm>
 
-namespace qvz::app {
+namespace qvz::protocol {
 namespace {
 
 void AppendPiece(std::string& cOut, const std::string& cImage, std::size_t nStart) {
@@ -23,4 +23,4 @@ std::string LayOutImage(const std::string& cImage) {
   return cOut;
 }
 
-}  // namespace qvz::app
+}  // namespace qvz::protocol
