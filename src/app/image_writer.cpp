@@ -4,10 +4,10 @@
 
 #include <variant>
 
-#include "protocol/image_layout.h"
 #include "app/image_name.h"
-#include "app/receiver_buffers.h"
 #include "app/transfer_loop.h"
+#include "protocol/image_layout.h"
+#include "runtime/file_case.h"
 #include "runtime/file_error.h"
 #include "runtime/file_ops.h"
 #include "runtime/file_replace.h"
@@ -47,9 +47,8 @@ std::string AskForName() {
 
 }  // namespace
 
-void SAVE(ui::TMultiGet* oLog) {
+std::string SAVE(const std::string& cImage, ui::TMultiGet* oLog) {
   runtime::ProcMark mark("SAVE", __LINE__);
-  const std::string& cImage = Image();
   if (oLog && cImage.size() > protocol::kImageBytes)
     MESSAGE(*oLog, "Image longer than 160 tracks: " + std::to_string(cImage.size() - protocol::kImageBytes) +
                        " received bytes left out");
@@ -57,13 +56,13 @@ void SAVE(ui::TMultiGet* oLog) {
   for (;;) {
     mark.SetLine(__LINE__);
     std::string cName = AskForName();
-    if (cName.empty()) return;
+    if (cName.empty()) return {};
     cName = WithImageExtension(cName);
     if (runtime::FILEEXISTS(cName) &&
         !support::POPMSG("Il file " + cName + " gi\xE0 esiste. Lo sovrascrivo?", 2).IsTrue())
-      return;
+      return {};
     mark.SetLine(__LINE__);
-    if (runtime::REPLACEFILE(cName, cData)) return;
+    if (runtime::REPLACEFILE(cName, cData)) return runtime::ApplyFileCase(cName);
     support::POPMSG("Impossibile scrivere il file " + cName + ".;" + SystemMessage(runtime::FERROR()), 1);
   }
 }

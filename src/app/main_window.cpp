@@ -60,7 +60,9 @@ void MAIN() {
   ui::TMultiGet oGet(g);
 
   oDlg.bStart = [&](const runtime::Value&) {
-    if (nCom >= 0) QVZ(nCom, oGet);
+    // ESC inside a track ends the loop even when the key is up again by
+    // then, and with it the window.
+    if (nCom >= 0 && QVZ(nCom, oGet)) oDlg.End();
   };
   ui::TDialog::ActivateArgs a;
   a.lCentered = true;

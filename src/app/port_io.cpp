@@ -1,6 +1,6 @@
 #include "app/port_io.h"
 
-#include "app/receiver_buffers.h"
+#include "app/receive_queue.h"
 #include "serial/comm.h"
 #include "ui/window.h"
 

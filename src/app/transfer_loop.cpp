@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include "protocol/image_layout.h"
 #include "app/image_writer.h"
 #include "app/port_io.h"
-#include "app/receiver_buffers.h"
 #include "app/waits.h"
+#include "protocol/receiver.h"
 #include "runtime/proc_trace.h"
 #include "runtime/scoped_flag.h"
 #include "support/key_state.h"
@@ -17,67 +16,71 @@ namespace qvz::app {
 namespace {
 
 constexpr int kEsc = 27;
-const std::string kAck(1, '\x00');
-const std::string kTab = "\x09";
 
 bool& LoopRunning() {
   static bool lRunning = false;
   return lRunning;
 }
 
-int ByteCode(const std::string& cByte) { return cByte.empty() ? 0 : static_cast<unsigned char>(cByte[0]); }
+// The log lines first, then the bytes: a header is logged before its 0x00.
+void Perform(int nCom, ui::TMultiGet& oGet, const protocol::Step& oStep) {
+  for (const std::string& cLine : oStep.aLines) MESSAGE(oGet, cLine);
+  if (!oStep.cSend.empty()) SENDSTR(nCom, oStep.cSend);
+}
+
+protocol::Step Feed(protocol::Receiver& oRules, const Waited& oWaited) {
+  if (!oWaited.cByte.empty()) return oRules.Byte(static_cast<unsigned char>(oWaited.cByte[0]), oWaited.nMs);
+  if (oWaited.lEsc) return {};
+  return oRules.Time(oWaited.nMs);
+}
 
 }  // namespace
 
 bool TransferLoopRunning() { return LoopRunning(); }
 
-void QVZ(int nCom, ui::TMultiGet& oGet) {
+bool QVZ(int nCom, ui::TMultiGet& oGet) {
   runtime::ProcMark mark("QVZ", __LINE__);
   runtime::ScopedFlag running(LoopRunning());
+  protocol::Receiver oRules("ESC");
   for (;;) {
     mark.SetLine(__LINE__);
-    if (support::GETASYNCKEYSTATE(kEsc)) return;
-    MESSAGE(oGet, "Waiting data (ESC to exit)...");
-    ClearImage();
+    if (support::GETASYNCKEYSTATE(kEsc)) return false;
+    Perform(nCom, oGet, oRules.Start());
     for (bool lNewImage = false; !lNewImage;) {
       mark.SetLine(__LINE__);
-      const std::string cByte = WAITCOMMAND();
+      const Waited oWaited = WAITCHAR(oRules.Deadline());
+      // A second look at ESC: a press already over by now only restarts the
+      // wait, and a byte taken while ESC is down is dropped.
       if (support::GETASYNCKEYSTATE(kEsc)) {
-        SENDSTR(nCom, kTab);
+        Perform(nCom, oGet, oRules.Exit());
         lNewImage = true;
-      } else if (cByte == "T") {
-        TRK(nCom, oGet);
-      } else if (cByte == "E") {
+        continue;
+      }
+      const protocol::Step oStep = Feed(oRules, oWaited);
+      Perform(nCom, oGet, oStep);
+      if (oStep.lSave) {
         mark.SetLine(__LINE__);
-        SAVE(&oGet);
+        Perform(nCom, oGet, oRules.Saved(SAVE(oRules.Image(), &oGet)));
         lNewImage = true;
+      } else if (oRules.Awaiting() != protocol::Waiting::kCommand && !TRK(nCom, oGet, oRules)) {
+        return true;
       }
     }
   }
 }
 
-void TRK(int nCom, ui::TMultiGet& oGet) {
+bool TRK(int nCom, ui::TMultiGet& oGet, protocol::Receiver& oRules) {
   runtime::ProcMark mark("TRK", __LINE__);
-  const int nLow = ByteCode(WAITCHAR());
-  const int nHigh = ByteCode(WAITCHAR());
-  const int n = nLow + 256 * nHigh - 18;
-  const std::string cRange = std::to_string(n) + " to " + std::to_string(n + 17);
-  mark.SetLine(__LINE__);
-  MESSAGE(oGet, "Receiving sectors " + cRange);
-  SENDSTR(nCom, kAck);
-  mark.SetLine(__LINE__);
-  std::size_t nMissing = 0;
-  for (std::size_t i = 0; i < protocol::kTrackBytes; ++i) {
-    const std::string cByte = WAITCHAR();
-    if (cByte.empty())
-      ++nMissing;
-    else
-      AppendToImage(cByte);
+  while (oRules.Awaiting() != protocol::Waiting::kCommand) {
+    const Waited oWaited = WAITCHAR(oRules.Deadline());
+    mark.SetLine(__LINE__);
+    if (oWaited.lEsc) {
+      Perform(nCom, oGet, oRules.Exit());
+      return false;
+    }
+    Perform(nCom, oGet, Feed(oRules, oWaited));
   }
-  if (nMissing > 0) {
-    AppendToImage(std::string(nMissing, '\0'));
-    MESSAGE(oGet, "Missing " + std::to_string(nMissing) + " bytes in sectors " + cRange + ", filled with 0");
-  }
+  return true;
 }
 
 // A helper of the procedures that log, not marked itself: an error in it is

@@ -3,10 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
 
-#include "app/receiver_buffers.h"
+#include "app/receive_queue.h"
 #include "runtime/clock.h"
 #include "support/key_state.h"
 #include "ui/message_pump.h"
@@ -15,7 +13,6 @@ namespace qvz::app {
 namespace {
 
 constexpr int kEsc = 27;
-constexpr std::int64_t kCharLimitMs = 2000;
 constexpr DWORD kIdleSliceMs = 20;
 
 // After a pass that found nothing: sleeps until a message (posted, sent from
@@ -25,38 +22,28 @@ void IdleUntilMessage(std::optional<std::int64_t> nLeftMs) {
   if (QueuedBytes() > 0) return;
   DWORD nSlice = kIdleSliceMs;
   if (nLeftMs) nSlice = static_cast<DWORD>(std::clamp<std::int64_t>(*nLeftMs, 0, kIdleSliceMs));
-  if (nSlice > 0)
-    MsgWaitForMultipleObjectsEx(0, nullptr, nSlice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (nSlice > 0) MsgWaitForMultipleObjectsEx(0, nullptr, nSlice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 }  // namespace
 
-std::string WAITCOMMAND() {
-  std::string cByte;
+Waited WAITCHAR(std::optional<std::int64_t> nDeadlineMs) {
+  Waited oResult;
   for (;;) {
-    if (support::GETASYNCKEYSTATE(kEsc)) break;
-    cByte = GETCHAR();
-    if (!cByte.empty()) break;
+    if (support::GETASYNCKEYSTATE(kEsc)) {
+      oResult.lEsc = true;
+      break;
+    }
+    oResult.cByte = GETCHAR();
+    oResult.nMs = runtime::MilliSeconds();
+    if (!oResult.cByte.empty() || (nDeadlineMs && oResult.nMs >= *nDeadlineMs)) break;
     ui::SYSREFRESH();
-    IdleUntilMessage(std::nullopt);
+    std::optional<std::int64_t> nLeftMs;
+    if (nDeadlineMs) nLeftMs = *nDeadlineMs - oResult.nMs;
+    IdleUntilMessage(nLeftMs);
   }
   ui::SYSREFRESH();
-  return cByte;
-}
-
-std::string WAITCHAR() {
-  std::string cResult;
-  const std::int64_t nStart = runtime::MilliSeconds();
-  for (;;) {
-    if (support::GETASYNCKEYSTATE(kEsc)) break;
-    cResult = GETCHAR();
-    if (!cResult.empty()) break;
-    if (runtime::MilliSeconds() - nStart >= kCharLimitMs) break;
-    ui::SYSREFRESH();
-    IdleUntilMessage(kCharLimitMs - (runtime::MilliSeconds() - nStart));
-  }
-  ui::SYSREFRESH();
-  return cResult;
+  return oResult;
 }
 
 }  // namespace qvz::app

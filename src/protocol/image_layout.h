@@ -6,9 +6,10 @@
 #include <cstddef>
 #include <string>
 
+#include "protocol/track.h"
+
 namespace qvz::protocol {
 
-constexpr std::size_t kTrackBytes = 4608;
 constexpr std::size_t kOneSideLimit = 40 * kTrackBytes;   // 184320
 constexpr std::size_t kSideBytes = 80 * kTrackBytes;      // 368640
 constexpr std::size_t kImageBytes = 2 * kSideBytes;       // 737280

@@ -107,6 +107,7 @@ TEST_F(FaultTest, NoiseBetweenDisksIsIgnoredAndBothImagesAreExact) {
   EXPECT_TRUE(Holds(cDir + "\\DUE.QVZ", tools::PatternDisk(42, 2)));
   // The noise logged nothing: only the second disk's lines follow.
   EXPECT_EQ(oQvz.LogText(), cLogBefore + "Receiving sectors 0 to 17\r\nReceiving sectors 18 to 35\r\n"
+                                         "Disk saved as " + cDir + "\\DUE.QVZ: 2 tracks, no track filled\r\n"
                                          "Waiting data (ESC to exit)...\r\n");
   oQvz.PressEscape();
   EXPECT_EQ(oQvz.WaitForExit(), 0);

@@ -7,7 +7,7 @@
 
 #include "app/byte_queue.h"
 #include "app/port_io.h"
-#include "app/receiver_buffers.h"
+#include "app/receive_queue.h"
 #include "app/waits.h"
 #include "harness/keyboard.h"
 #include "harness/pty_pair.h"
@@ -118,7 +118,7 @@ TEST_F(LinkTest, WaitCharReturnsEveryByteOfTracksAndAHeaderWithoutALaterByte) {
   oFar.Write(cData);
   std::string cGot;
   while (cGot.size() < cData.size()) {
-    std::string b = WAITCHAR();
+    std::string b = WAITCHAR(runtime::MilliSeconds() + 2000).cByte;
     if (b.empty()) break;
     cGot += b;
   }
@@ -133,19 +133,22 @@ TEST_F(LinkTest, ByteArrivingDuringTheWaitIsReturned) {
     oFar.Write("L");
   });
   const auto nStart = runtime::MilliSeconds();
-  EXPECT_EQ(WAITCHAR(), "L");
+  EXPECT_EQ(WAITCHAR(nStart + 2000).cByte, "L");
   EXPECT_LT(runtime::MilliSeconds() - nStart, 2000);
   late.join();
 }
 
-TEST_F(LinkTest, WaitCharGivesUpAfterTwoSeconds) {
+TEST_F(LinkTest, WaitEndsAtItsDeadline) {
   Register();
   const auto nStart = runtime::MilliSeconds();
-  EXPECT_EQ(WAITCHAR(), "");
+  const Waited oWaited = WAITCHAR(nStart + 2000);
+  EXPECT_EQ(oWaited.cByte, "");
+  EXPECT_FALSE(oWaited.lEsc);
+  EXPECT_GE(oWaited.nMs - nStart, 2000);
   EXPECT_GE(runtime::MilliSeconds() - nStart, 2000);
 }
 
-TEST_F(LinkTest, WaitCommandIdlesWithoutBurningAProcessor) {
+TEST_F(LinkTest, AWaitWithoutDeadlineIdlesWithoutBurningAProcessor) {
   Register();
   std::thread esc([] {
     Sleep(5000);
@@ -154,14 +157,14 @@ TEST_F(LinkTest, WaitCommandIdlesWithoutBurningAProcessor) {
   FILETIME ftCreate, ftExit, ftKernel0, ftUser0, ftKernel1, ftUser1;
   GetProcessTimes(GetCurrentProcess(), &ftCreate, &ftExit, &ftKernel0, &ftUser0);
   const auto nStart = runtime::MilliSeconds();
-  EXPECT_EQ(WAITCOMMAND(), "");
+  EXPECT_TRUE(WAITCHAR(std::nullopt).lEsc);
   const auto nElapsed = runtime::MilliSeconds() - nStart;
   GetProcessTimes(GetCurrentProcess(), &ftCreate, &ftExit, &ftKernel1, &ftUser1);
   esc.join();
   test::ReleaseKey(VK_ESCAPE);
   auto Ms = [](FILETIME f) { return (static_cast<long long>(f.dwHighDateTime) << 32 | f.dwLowDateTime) / 10000; };
   long long nCpu = Ms(ftKernel1) + Ms(ftUser1) - Ms(ftKernel0) - Ms(ftUser0);
-  std::printf("idle WAITCOMMAND: %lld ms elapsed, %lld ms CPU, %d notifications\n",
+  std::printf("idle wait: %lld ms elapsed, %lld ms CPU, %d notifications\n",
               static_cast<long long>(nElapsed), nCpu, nNotifications);
   EXPECT_LT(nCpu, nElapsed / 2);
 }
@@ -171,19 +174,20 @@ TEST(WaitTest, EscapeWinsOverAQueuedByteAndTakesNothing) {
   AppendToQueue("x");
   {
     HeldKey esc(VK_ESCAPE);
-    EXPECT_EQ(WAITCHAR(), "");
-    EXPECT_EQ(WAITCOMMAND(), "");
+    const Waited oWaited = WAITCHAR(std::nullopt);
+    EXPECT_TRUE(oWaited.lEsc);
+    EXPECT_EQ(oWaited.cByte, "");
   }
   EXPECT_EQ(QueuedBytes(), 1u);
-  EXPECT_EQ(WAITCHAR(), "x");
+  EXPECT_EQ(WAITCHAR(std::nullopt).cByte, "x");
 }
 
-TEST(WaitTest, QueuedByteReturnsAtOnce) {
+TEST(WaitTest, QueuedByteReturnsAtOnceEvenPastTheDeadline) {
   EmptyTheQueue();
   AppendToQueue("ab");
   const auto nStart = runtime::MilliSeconds();
-  EXPECT_EQ(WAITCOMMAND(), "a");
-  EXPECT_EQ(WAITCHAR(), "b");
+  EXPECT_EQ(WAITCHAR(std::nullopt).cByte, "a");
+  EXPECT_EQ(WAITCHAR(nStart - 1).cByte, "b");
   EXPECT_LT(runtime::MilliSeconds() - nStart, 1000);
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/receiver_buffers.h"
+#include "app/receive_queue.h"
+#include "protocol/receiver.h"
+#include "runtime/clock.h"
 #include "runtime/proc_trace.h"
 #include "runtime/runtime_error.h"
 #include "support/error_message.h"
@@ -31,8 +33,11 @@ TEST(TransferLoopTest, AnErrorRaisedWhileReceivingATrackNamesTrk) {
   while (!GETCHAR().empty()) {
   }
   AppendToQueue(std::string("\x12\x00", 2));
+  protocol::Receiver oRules("ESC");
+  oRules.Start();
+  oRules.Byte('T', runtime::MilliSeconds());
   try {
-    TRK(-1, oLog);
+    TRK(-1, oLog, oRules);
     ADD_FAILURE() << "no error";
   } catch (const runtime::RuntimeError& e) {
     const std::string cReport = support::ERRORMESSAGE(e);
