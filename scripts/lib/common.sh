@@ -1,19 +1,25 @@
-# Shared by the scripts in scripts/: installs what is missing, builds, and
-# starts and stops the display, the Wine server and its prefix.
+# Shared by the scripts in scripts/: installs what is missing, builds, makes
+# Wine prefixes, and starts and stops the display, the Wine server and its
+# prefix.
 # Every process started here is stopped again by its own id.
 
 QVZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 QVZ_BUILD=${QVZ_BUILD:-$QVZ_ROOT/build}
 QVZ_NATIVE_BUILD=${QVZ_NATIVE_BUILD:-$QVZ_BUILD/native}
-QVZ_PACKAGES=(cmake make g++ g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-              wine wine64 xvfb socat xdotool googletest)
+# What building qvz.exe and running it need; the tests need the rest too
+# (locales: the launcher's test makes a locale of another code page).
+QVZ_PROGRAM_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+                      wine wine64)
+QVZ_PACKAGES=("${QVZ_PROGRAM_PACKAGES[@]}" g++ xvfb socat xdotool googletest locales)
 QVZ_WINE64=/usr/lib/wine/wine64
 
 qvz_log() { printf '== %s\n' "$*" >&2; }
 
+# Installs those of the packages named (default: all the scripts need) that are missing.
 qvz_install_missing() {
   local missing=() p
-  for p in "${QVZ_PACKAGES[@]}"; do
+  [ $# -gt 0 ] || set -- "${QVZ_PACKAGES[@]}"
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -25,11 +31,29 @@ qvz_install_missing() {
     "${missing[@]}" >/dev/null
 }
 
+qvz_configure() {
+  cmake -S "$QVZ_ROOT" -B "$QVZ_BUILD" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$QVZ_ROOT/cmake/mingw-w64-x86_64.cmake" "$@"
+}
+
 qvz_build() {
   qvz_log "building in $QVZ_BUILD"
-  cmake -S "$QVZ_ROOT" -B "$QVZ_BUILD" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$QVZ_ROOT/cmake/mingw-w64-x86_64.cmake" "$@" >/dev/null
+  qvz_configure -DQVZ_BUILD_TESTS=ON "$@" >/dev/null
   cmake --build "$QVZ_BUILD" -j "$(nproc)" -- --no-print-directory >/dev/null
+}
+
+QVZ_EXE=$QVZ_BUILD/src/app/qvz.exe
+
+# qvz.exe alone, for users: no test programs, so no GoogleTest. What the
+# build says goes to a log, named when it fails.
+qvz_build_program() {
+  local log=$QVZ_BUILD/build-qvz.log
+  qvz_log "building qvz.exe in $QVZ_BUILD (once; a few minutes)"
+  mkdir -p "$QVZ_BUILD"
+  if ! { qvz_configure -DQVZ_BUILD_TESTS=OFF && cmake --build "$QVZ_BUILD" --target qvz -j "$(nproc)"; } >"$log" 2>&1; then
+    qvz_log "the build failed; what it said is in $log"
+    return 1
+  fi
 }
 
 # The parts that need no Win32 call, built with the host's compiler.
@@ -53,13 +77,93 @@ qvz_stop_services() {
   QVZ_PIDS=()
 }
 
-# One display, one persistent Wine server, one prefix inside the build folder
-# with COM1 and COM2 mapped to fixed links in $QVZ_TTY; tests point the links
-# at fresh pty pairs. COM3 is the machine's own serial port, where it has one:
-# unlike a pty, its character-event wait really waits.
+# Wine in the prefix DIR, quiet. Wine takes its ANSI code page from the
+# locale: C.UTF-8 gives code page 1252, the one the program's texts are
+# written in, and UTF-8 file names, whatever the user's own locale.
+qvz_use_prefix() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8 LANG=en_US.UTF-8
+}
+
+# Makes $WINEPREFIX once, its output hidden; the file MARKER in it names what
+# it was made with. A prefix that an older MARKER names is made anew; one
+# without a marker is only brought up to date, never removed. SETTINGS, a
+# command, adds the prefix's own registry values.
+qvz_make_prefix() {
+  local marker=$WINEPREFIX/$1 settings=${2:-true}
+  [ -f "$marker" ] && return 0
+  qvz_log "making the Wine prefix in $WINEPREFIX"
+  if compgen -G "$WINEPREFIX/${1%v*}v*" >/dev/null; then rm -rf "$WINEPREFIX"; fi
+  mkdir -p "$WINEPREFIX"
+  "$QVZ_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
+  "$settings"
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  touch "$marker"
+}
+
+qvz_set_registry() {
+  "$QVZ_WINE64" reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1 </dev/null
+}
+
+# A registry value of the prefix, empty when there is none.
+qvz_registry_value() {
+  "$QVZ_WINE64" reg query "$1" /v "$2" 2>/dev/null </dev/null | tr -d '\r' |
+    sed -n "s/^ *$2 *REG_SZ *//p" | head -n1 || true
+}
+
+# Wine's device manager points dosdevices/comN at the mapped paths when it
+# starts, which may be after the first program has returned; until then a
+# link can still name an old device. Stops the prefix's Wine server, if one
+# runs, and removes the links of the ports named (com1, ...), which a
+# server started next makes again.
+qvz_stop_wine_server_and_links() {
+  local port
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  for port in "$@"; do rm -f "$WINEPREFIX/dosdevices/$port"; done
+}
+
+# Waits until Wine has pointed each dosdevices/PORT at its PATH (PORT=PATH ...).
+qvz_wait_for_port_links() {
+  local i mapping mapped
+  for i in $(seq 600); do
+    [ "$i" -eq 1 ] || sleep 0.05
+    mapped=1
+    for mapping in "$@"; do
+      [ "$(readlink "$WINEPREFIX/dosdevices/${mapping%%=*}")" = "${mapping#*=}" ] || mapped=
+    done
+    [ -n "$mapped" ] && return 0
+  done
+  qvz_log "Wine did not map ${*%%=*} within 30 seconds"
+  return 1
+}
+
+# The process id of the Wine server of $WINEPREFIX, empty when none runs.
+qvz_wine_server_pid() {
+  local p
+  for p in $(pgrep -f wineserver64); do
+    { tr '\0' '\n' <"/proc/$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && { echo "$p"; return; }
+  done
+  return 0
+}
+
+# The test prefix: COM1 and COM2 mapped to fixed links in $QVZ_TTY, which
+# tests point at fresh pty pairs. COM3 is the machine's own serial port,
+# where it has one: unlike a pty, its character-event wait really waits.
+# There is no window manager on the test display: a managed window would
+# wait two seconds for one at every close.
+qvz_test_prefix_settings() {
+  qvz_set_registry 'HKLM\Software\Wine\Ports' COM1 "$QVZ_TTY/com1"
+  qvz_set_registry 'HKLM\Software\Wine\Ports' COM2 "$QVZ_TTY/com2"
+  qvz_set_registry 'HKLM\Software\Wine\Ports' COM3 /dev/ttyS0
+  qvz_set_registry 'HKCU\Software\Wine\X11 Driver' Managed N
+}
+
+# One display, one persistent Wine server and the test prefix inside the
+# build folder.
 qvz_start_services() {
-  export WINEPREFIX=$QVZ_BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  export QVZ_TTY=$QVZ_BUILD/tty LC_ALL=C.UTF-8 LANG=en_US.UTF-8
+  qvz_use_prefix "$QVZ_BUILD/wineprefix"
+  export QVZ_TTY=$QVZ_BUILD/tty
   mkdir -p "$QVZ_TTY"
   trap qvz_stop_services EXIT
   trap 'exit 130' INT TERM
@@ -75,47 +179,15 @@ qvz_start_services() {
   [ -s "$displayfile" ] || { qvz_log "Xvfb gave no display within 30 seconds"; return 1; }
   export DISPLAY=:$(head -n1 "$displayfile")
 
-  # The marker names what the prefix was made with; a prefix made otherwise is made anew.
-  local marker=$WINEPREFIX/.qvz-prefix-v3
-  if [ ! -f "$marker" ]; then
-    qvz_log "making the Wine prefix"
-    rm -rf "$WINEPREFIX"
-    "$QVZ_WINE64" wineboot -i >/dev/null 2>&1 </dev/null
-    local reg=("$QVZ_WINE64" reg add)
-    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM1 /d "$QVZ_TTY/com1" /f >/dev/null 2>&1 </dev/null
-    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM2 /d "$QVZ_TTY/com2" /f >/dev/null 2>&1 </dev/null
-    "${reg[@]}" 'HKLM\Software\Wine\Ports' /v COM3 /d /dev/ttyS0 /f >/dev/null 2>&1 </dev/null
-    # There is no window manager on the test display: a managed window would
-    # wait two seconds for one at every close.
-    "${reg[@]}" 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
-    touch "$marker"
-  fi
-  # Wine's device manager points dosdevices/comN at the mapped paths when it
-  # starts, which may be after wineboot has returned; until then COM1 can
-  # still name the machine's own /dev/ttyS0. The links go first and the
-  # tests start only once the device manager has made them again. A server
-  # left running for this prefix (by a run that was killed) would never make
-  # them again, so it goes first.
-  wineserver -k 2>/dev/null || true
-  wineserver -w 2>/dev/null || true
-  rm -f "$WINEPREFIX"/dosdevices/com[123]
+  qvz_make_prefix .qvz-prefix-v3 qvz_test_prefix_settings
+  # The tests start only once the device manager has made the links again. A
+  # server left running for this prefix (by a run that was killed) would
+  # never make them again, so it goes first.
+  qvz_stop_wine_server_and_links com1 com2 com3
   wineserver -f -p >/dev/null 2>&1 </dev/null &
   QVZ_PIDS+=($!)
   "$QVZ_WINE64" wineboot >/dev/null 2>&1 </dev/null
-  qvz_wait_for_port_links
-}
-
-qvz_wait_for_port_links() {
-  local i dev=$WINEPREFIX/dosdevices
-  for i in $(seq 600); do
-    [ "$i" -eq 1 ] || sleep 0.05
-    [ "$(readlink "$dev/com1")" = "$QVZ_TTY/com1" ] && [ "$(readlink "$dev/com2")" = "$QVZ_TTY/com2" ] &&
-      [ "$(readlink "$dev/com3")" = /dev/ttyS0 ] && return 0
-  done
-  qvz_log "Wine did not map COM1, COM2 and COM3 within 30 seconds"
-  return 1
+  qvz_wait_for_port_links com1="$QVZ_TTY/com1" com2="$QVZ_TTY/com2" com3=/dev/ttyS0
 }
 
 # A fresh pty pair behind the fixed links: COM1 is the program's end, COM2
