@@ -27,7 +27,7 @@ readonly BY_ID_NAME=usb-FTDI_FT232R_USB_UART_A5XK3RJT-if00-port0
 failures=0
 check() {
   local what=$1; shift
-  if "$@"; then echo "ok    $what"; else echo "FAIL  $what"; failures=$((failures + 1)); fi
+  if "$@"; then echo "ok    $what"; else echo "FAIL  $what"; failures=$((failures + 1)); return 1; fi
 }
 says() { grep -qE -- "$2" "$1"; }
 says_not() { ! grep -qE -- "$2" "$1"; }
@@ -74,21 +74,22 @@ localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" >/dev/null 2>&1 ||
   { echo "FAIL  making a ru_RU.UTF-8 locale (Debian package locales)"; exit 1; }
 
 # Runs the launcher as a user does, with only a user's environment; LOG gets
-# what it says, STATUS its exit status. Extra NAME=VALUE words before the
-# arguments change the environment.
+# what it says. Extra NAME=VALUE words before the arguments change the
+# environment. A launcher that does not end in time is stopped (status 124):
+# the runs that end by themselves take a second.
 receive() {
   local log=$1; shift
   local vars=(PATH="$PATH" HOME="$work/home" XDG_DATA_HOME="$work/data" DISPLAY="$DISPLAY"
               LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 LOCPATH="$work/locale"
               QVZ_BUILD="$QVZ_BUILD" QVZ_BY_ID="$work/empty-by-id" QVZ_SYSFS="$work/no-sysfs")
   while [[ ${1:-} == *=* && ${1:-} != -* ]]; do vars+=("$1"); shift; done
-  env -i "${vars[@]}" bash "$root/scripts/receive" "$@" >"$log" 2>&1
+  timeout "${RECEIVE_TIMEOUT:-60}" env -i "${vars[@]}" bash "$root/scripts/receive" "$@" >"$log" 2>&1
 }
 
 # Starts the launcher in the background and waits for the main window.
 start_receiving() {
   local log=$1; shift
-  receive "$log" "$@" &
+  RECEIVE_TIMEOUT=600 receive "$log" "$@" &
   launcher_pid=$!
   local i
   for i in $(seq 1200); do
@@ -107,6 +108,7 @@ end_receiving() {
   xdotool windowfocus --sync "$wid" keydown Escape
   for i in $(seq 300); do kill -0 "$launcher_pid" 2>/dev/null || break; sleep 0.1; done
   xdotool keyup Escape
+  kill "$launcher_pid" 2>/dev/null && echo "the launcher did not end at ESC"
   wait "$launcher_pid"
   status=$?
   launcher_pid=
@@ -163,7 +165,7 @@ if [ "$(id -u)" -eq 0 ]; then
   mkdir -p "$unprivileged/folder"
   chmod -R a+rX "$unprivileged" && chmod a+w "$unprivileged/folder"
   chgrp dialout "$pts1" && chmod 0660 "$pts1"
-  setpriv --reuid=65534 --regid=65534 --clear-groups \
+  timeout 60 setpriv --reuid=65534 --regid=65534 --clear-groups \
     env -i PATH="$PATH" HOME="$unprivileged" DISPLAY="$DISPLAY" QVZ_BUILD="$QVZ_BUILD" \
     bash "$unprivileged/scripts/receive" --device "$pts1" "$unprivileged/folder" >"$work/check.log" 2>&1
   status=$?
@@ -188,7 +190,7 @@ timer=$work/sysfs/bus/usb-serial/devices/${pts##*/}/latency_timer
 mkdir -p "${timer%/*}" "$work/disks"
 echo 16 >"$timer"
 printf '[Impostazioni]\r\nPorta=COM4\r\n' >"$work/disks/QVZ.INI"
-if start_receiving "$work/disk.log" QVZ_SYSFS="$work/sysfs" --device "$work/adapter" "$work/disks"; then
+if check "the main window shows" start_receiving "$work/disk.log" QVZ_SYSFS="$work/sysfs" --device "$work/adapter" "$work/disks"; then
   "$QVZ_WINE64" "$remote" --port COM2 --tracks $TRACKS --expected "$(qvz_winpath "$work/expected.qvz")" \
     </dev/null >"$work/remote.log" 2>&1 &
   remote_pid=$!
@@ -207,8 +209,6 @@ if start_receiving "$work/disk.log" QVZ_SYSFS="$work/sysfs" --device "$work/adap
   check "the latency line" says "$work/disk.log" "latency timer of ${pts##*/} was 16 ms: set to 1 ms"
   check "the prefix was made" says "$work/disk.log" "making the Wine prefix in $launcher_prefix"
   check "the mapping changed: the Wine server restarted" says "$work/disk.log" "mapping COM4 to $work/adapter"
-  # Wine records in the prefix the code page its programs ran with.
-  check "code page 1252 under a Russian locale" grep -qx '"ACP"="1252"' "$launcher_prefix/system.reg"
 fi
 cat "$work/disk.log"
 
@@ -216,7 +216,7 @@ echo "== the one adapter in by-id, into a folder without QVZ.INI (COM1)"
 new_pty_pair
 mkdir -p "$work/one-by-id" "$work/found"
 ln -s "$QVZ_TTY/com1" "$work/one-by-id/$BY_ID_NAME"
-if start_receiving "$work/found.log" QVZ_BY_ID="$work/one-by-id" "$work/found"; then
+if check "the main window shows" start_receiving "$work/found.log" QVZ_BY_ID="$work/one-by-id" "$work/found"; then
   check "COM1 is the by-id adapter in the launcher's prefix" \
     [ "$(readlink "$launcher_prefix/dosdevices/com1")" = "$work/one-by-id/$BY_ID_NAME" ]
   end_receiving
@@ -224,12 +224,15 @@ if start_receiving "$work/found.log" QVZ_BY_ID="$work/one-by-id" "$work/found"; 
   check "the mapping changed: the Wine server restarted" says "$work/found.log" "mapping COM1 to $work/one-by-id/$BY_ID_NAME"
   check "the prefix was not made again" says_not "$work/found.log" "making the Wine prefix"
   check "no latency line for a device without a timer" says_not "$work/found.log" "latency"
+  # Wine records in the prefix the code page that its latest programs ran
+  # with; only the launcher's ran in this session.
+  check "code page 1252 under a Russian locale" grep -qx '"ACP"="1252"' "$launcher_prefix/system.reg"
 fi
 cat "$work/found.log"
 
 echo "== the same adapter again, unplugged while the program runs"
 new_pty_pair
-if start_receiving "$work/lost.log" QVZ_BY_ID="$work/one-by-id" "$work/found"; then
+if check "the main window shows" start_receiving "$work/lost.log" QVZ_BY_ID="$work/one-by-id" "$work/found"; then
   kill "$pair_pid"
   wait_gone "$pair_pid"
   pair_pid=
