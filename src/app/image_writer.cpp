@@ -12,6 +12,7 @@
 #include "runtime/file_ops.h"
 #include "runtime/file_replace.h"
 #include "runtime/proc_trace.h"
+#include "runtime/system_message.h"
 #include "support/popmsg.h"
 #include "ui/file_prompt.h"
 
@@ -22,17 +23,6 @@ std::string CurrentDirectory() {
   char aDir[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, aDir);
   return aDir;
-}
-
-// The system's description of an error code, without its line break.
-std::string SystemMessage(int nCode) {
-  char* pText = nullptr;
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, static_cast<DWORD>(nCode), 0, reinterpret_cast<char*>(&pText), 0, nullptr);
-  std::string c = n ? std::string(pText, n) : "Error " + std::to_string(nCode);
-  if (pText) LocalFree(pText);
-  while (!c.empty() && (c.back() == '\n' || c.back() == '\r' || c.back() == ' ')) c.pop_back();
-  return c;
 }
 
 // The chosen name, or "" when the user cancelled.
@@ -63,7 +53,7 @@ std::string SAVE(const std::string& cImage, ui::TMultiGet* oLog) {
       return {};
     mark.SetLine(__LINE__);
     if (runtime::REPLACEFILE(cName, cData)) return runtime::ApplyFileCase(cName);
-    support::POPMSG("Impossibile scrivere il file " + cName + ".;" + SystemMessage(runtime::FERROR()), 1);
+    support::POPMSG("Impossibile scrivere il file " + cName + ".;" + runtime::SystemMessage(runtime::FERROR()), 1);
   }
 }
 

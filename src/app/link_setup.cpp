@@ -1,9 +1,11 @@
 #include "app/link_setup.h"
 
+#include "app/open_error.h"
 #include "app/port_io.h"
 #include "runtime/proc_trace.h"
 #include "serial/comm.h"
 #include "serial/line_settings.h"
+#include "serial/serial_ports.h"
 #include "support/popmsg.h"
 #include "ui/dialog.h"
 
@@ -22,7 +24,7 @@ int APRICOM(ui::TDialog& oDlg, const std::string& cPort) {
   runtime::ProcMark mark("APRICOM", __LINE__);
   const std::string cWhich = " (" + cPort + ").";
   const int nCom = serial::OPENCOMM("\\\\.\\" + cPort, 16384, 16384);
-  if (nCom < 0) return Fail(nCom, "Errore di apertura della porta di comunicazione" + cWhich);
+  if (nCom < 0) return Fail(nCom, OpenErrorMessage(cPort, serial::OpenCommError(), serial::SerialPortNames()));
   std::string cDcb;
   mark.SetLine(__LINE__);
   if (!serial::BUILDCOMMDCB("57600,N,8,1", cDcb))

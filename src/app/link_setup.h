@@ -12,7 +12,8 @@ namespace qvz::app {
 // Opens "\\.\" + cPort, sets 57600 baud 8N1 and sends the port's
 // notifications to oDlg, whose comm-notify action becomes the drain action.
 // The port handle; -1 after one message saying what failed (a port opened
-// before the failure is closed again).
+// before the failure is closed again). A port that does not open is told
+// with the system's reason and the ports there are.
 int APRICOM(ui::TDialog& oDlg, const std::string& cPort);
 
 }  // namespace qvz::app

@@ -22,6 +22,24 @@ PortTable& Table() {
   return oTable;
 }
 
+// The error of the last OPENCOMM; GUI thread only, like the table.
+DWORD& LastOpenError() {
+  static DWORD nError = ERROR_SUCCESS;
+  return nError;
+}
+
+// Called on the line after the platform call that failed: keeps its error.
+int OpenFailed() {
+  LastOpenError() = GetLastError();
+  return -1;
+}
+
+// A new unnamed event in hEvent; false when the platform refused one.
+bool MakeEvent(runtime::UniqueHandle& hEvent, BOOL lManualReset) {
+  hEvent.Reset(CreateEventA(nullptr, lManualReset, FALSE, nullptr));
+  return static_cast<bool>(hEvent);
+}
+
 // Waits for the reader thread to end. The reader may be blocked sending a
 // notification to a window of this very thread, so the wait lets messages
 // sent from other threads in while it waits; nothing else is dispatched.
@@ -42,6 +60,8 @@ CommPort* FindPort(int nCom) {
   return it == mPorts.end() ? nullptr : it->second.get();
 }
 
+DWORD OpenCommError() { return LastOpenError(); }
+
 DWORD QueueSize(std::optional<long long> nArg, DWORD nDefault) {
   if (!nArg) return nDefault;
   return static_cast<DWORD>(static_cast<unsigned long long>(*nArg) & 0xFFFF);
@@ -53,7 +73,7 @@ int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue,
   oPort->hComm.Reset(CreateFileA(cDevice.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                  OPEN_EXISTING, FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL,
                                  nullptr));
-  if (!oPort->hComm) return -1;
+  if (!oPort->hComm) return OpenFailed();
   HANDLE hComm = oPort->hComm.Get();
 
   // Failures of these three are not fatal: a device that refuses one (a pty
@@ -68,17 +88,16 @@ int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue,
   COMMTIMEOUTS timeouts{0, 0, kReaderReadTimeoutMs, 0, 0};
   SetCommTimeouts(hComm, &timeouts);
 
-  oPort->hStop.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  oPort->hRoom.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
-  oPort->hReaderIo.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  if (!oPort->hStop || !oPort->hRoom || !oPort->hReaderIo) return -1;
+  if (!MakeEvent(oPort->hStop, TRUE) || !MakeEvent(oPort->hRoom, FALSE) || !MakeEvent(oPort->hReaderIo, TRUE))
+    return OpenFailed();
 
   PortTable& oTable = Table();
   oPort->nHandle = ++oTable.nLastHandle;
   DWORD nThreadId = 0;
   oPort->hThread.Reset(CreateThread(nullptr, 0, CommReaderThread, oPort.get(), 0, &nThreadId));
-  if (!oPort->hThread) return -1;
+  if (!oPort->hThread) return OpenFailed();
 
+  LastOpenError() = ERROR_SUCCESS;
   int nHandle = oPort->nHandle;
   oTable.mPorts.emplace(nHandle, std::move(oPort));
   return nHandle;

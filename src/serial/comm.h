@@ -18,8 +18,14 @@ constexpr UINT kCommNotify = WM_COMMNOTIFY;
 
 // Opens cDevice (for example "\\.\COM1") and starts its reader thread.
 // Queue sizes default to 1024 and 128 bytes and are taken modulo 65536.
+// A failed open keeps the platform's error code for OpenCommError.
 int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue = std::nullopt,
              std::optional<long long> nOutQueue = std::nullopt);
+
+// The platform's error code of the last OPENCOMM, read on the line after the
+// call that failed (ERROR_SUCCESS when it opened the port). Written by
+// OPENCOMM and read by its caller, both on the GUI thread.
+DWORD OpenCommError();
 
 // Stops the reader thread and closes the device. True for an open handle.
 bool CLOSECOMM(int nCom);

@@ -186,7 +186,9 @@ TEST_F(FaultTest, BadSettingsGiveTheDefaultOrTheOpeningError) {
     const std::string cRead = std::string(cPort, 0, std::min<size_t>(cPort.size(), 4094));
     std::string cShown = cRead;  // a ";" in a message starts a new line
     if (auto n = cShown.find(';'); n != std::string::npos) cShown.replace(n, 1, "\r\n");
-    EXPECT_EQ(DialogText(hMsg), "Errore di apertura della porta di comunicazione (" + cShown + ").");
+    // The reason and the port list follow on lines of their own.
+    const std::string cFirst = "Errore di apertura della porta di comunicazione (" + cShown + ").\r\n";
+    EXPECT_EQ(DialogText(hMsg).substr(0, cFirst.size()), cFirst);
     PressButton(hMsg, IDOK);
     EXPECT_EQ(oQvz.WaitForExit(), 0);
   }

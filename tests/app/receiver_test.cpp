@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "protocol/image_layout.h"
+#include "harness/prefix_ports.h"
 #include "harness/pty_pair.h"
 #include "harness/unix_command.h"
 #include "receiver_process.h"
@@ -271,12 +272,19 @@ TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
   EndWithEscape(oQvz, oFar);
 }
 
+// The one box says which port failed, why, and which ports there are: the
+// prefix has the ports the tests map and the machine's own.
 TEST_F(ReceiverTest, SettingsNameThePortAndAMissingPortEndsAfterOneMessage) {
+  std::string cPorts;
+  for (const std::string& cName : qvz::test::PrefixPortNames()) cPorts += (cPorts.empty() ? "" : ", ") + cName;
+  ASSERT_FALSE(cPorts.empty());
   Settings("[Impostazioni]\r\nPorta=COM7\r\n");
   ReceiverProcess oQvz(cDir);
   HWND hMsg = WaitForDialog("Attenzione");
   ASSERT_TRUE(hMsg);
-  EXPECT_EQ(DialogText(hMsg), "Errore di apertura della porta di comunicazione (COM7).");
+  EXPECT_EQ(DialogText(hMsg),
+            "Errore di apertura della porta di comunicazione (COM7).\r\nFile not found.\r\nPorte disponibili: " +
+                cPorts + ".");
   HWND hMain = FindWindowA(nullptr, "QVZ 1.00  (COM7:57600,N,8,1)");
   EXPECT_TRUE(!hMain || !IsWindowVisible(hMain));  // never shown
   PressButton(hMsg, IDOK);

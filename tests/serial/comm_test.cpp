@@ -60,6 +60,18 @@ TEST(CommOpenTest, MissingDeviceFailsWithoutAThread) {
   EXPECT_EQ(ThreadCount(), nThreads);
 }
 
+TEST(CommOpenTest, FailedOpenKeepsTheSystemsReasonUntilTheNextOpen) {
+  PtyPair oPair;
+  EXPECT_EQ(OPENCOMM("\\\\.\\COM77"), -1);
+  EXPECT_EQ(OpenCommError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(OPENCOMM("\\\\.\\COM" + std::string(5000, '1')), -1);
+  EXPECT_EQ(OpenCommError(), static_cast<DWORD>(ERROR_FILENAME_EXCED_RANGE));
+  const int nCom = OPENCOMM(PtyPair::kProgramPort);
+  ASSERT_GT(nCom, 0);
+  EXPECT_EQ(OpenCommError(), static_cast<DWORD>(ERROR_SUCCESS));
+  EXPECT_TRUE(CLOSECOMM(nCom));
+}
+
 TEST(CommOpenTest, QueueSizesAreSixteenBitsWithDefaults) {
   EXPECT_EQ(QueueSize(std::nullopt, 1024), 1024u);
   EXPECT_EQ(QueueSize(65536, 1024), 0u);
