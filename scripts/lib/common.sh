@@ -7,10 +7,11 @@ QVZ_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 QVZ_BUILD=${QVZ_BUILD:-$QVZ_ROOT/build}
 QVZ_NATIVE_BUILD=${QVZ_NATIVE_BUILD:-$QVZ_BUILD/native}
 # What building qvz.exe and running it need; the tests need the rest too
-# (locales: the launcher's test makes a locale of another code page).
+# (locales: the launcher's test makes a locale of another code page; zip and
+# unzip: the packaging and its test).
 QVZ_PROGRAM_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                       wine wine64)
-QVZ_PACKAGES=("${QVZ_PROGRAM_PACKAGES[@]}" g++ xvfb socat xdotool googletest locales)
+QVZ_PACKAGES=("${QVZ_PROGRAM_PACKAGES[@]}" g++ xvfb socat xdotool googletest locales zip unzip)
 QVZ_WINE64=/usr/lib/wine/wine64
 
 qvz_log() { printf '== %s\n' "$*" >&2; }
@@ -204,3 +205,43 @@ qvz_start_pty_pair() {
 
 # A host path as the Windows programs name it.
 qvz_winpath() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
+
+# qvz_receive_disk EXE WORK [PICTURE]: the receiver's main job. Starts EXE in
+# the folder WORK (without a QVZ.INI there it takes COM1, the program's end
+# of a fresh pty pair); the simulated remote machine sends one double-sided
+# disk (160 tracks) and the save prompt is answered with WORK\disk1. A
+# picture of the window goes to PICTURE when one is named; then ESC, pressed
+# as a user presses it, ends the program. Fails unless WORK/DISK1.QVZ is
+# the disk that was sent (written by the remote to WORK/expected.qvz).
+# Needs qvz_start_services and the tools built in $QVZ_BUILD.
+qvz_receive_disk() {
+  local exe=$1 work=$2 picture=${3:-} tools=$QVZ_BUILD/tools i
+  qvz_start_pty_pair
+  qvz_log "starting $exe in $work"
+  (cd "$work" && exec "$QVZ_WINE64" "$exe") </dev/null >/dev/null 2>&1 &
+  local qvz_pid=$!
+  QVZ_PIDS+=($qvz_pid)
+
+  qvz_log "the remote machine sends a disk"
+  "$QVZ_WINE64" "$tools/remote/qvz-remote.exe" --disks 1 --tracks 160 --start-delay-ms 1000 \
+    --expected "$(qvz_winpath "$work/expected.qvz")" </dev/null &
+  local remote_pid=$!
+  "$QVZ_WINE64" "$tools/answer/qvz-answer.exe" save "$(qvz_winpath "$work")\\disk1" 600000 </dev/null
+  wait "$remote_pid"
+  for i in $(seq 100); do [ -s "$work/DISK1.QVZ" ] && break; sleep 0.1; done
+  if [ -n "$picture" ]; then
+    "$QVZ_WINE64" "$tools/answer/qvz-answer.exe" picture "$(qvz_winpath "$picture")" </dev/null || true
+  fi
+  xdotool keydown Escape
+  for i in $(seq 100); do kill -0 "$qvz_pid" 2>/dev/null || break; sleep 0.1; done
+  xdotool keyup Escape
+  # The window that would have told the Wine server has gone: tell it.
+  "$QVZ_WINE64" "$tools/answer/qvz-answer.exe" release Escape </dev/null
+  wait "$qvz_pid" || true
+
+  if ! cmp -s "$work/DISK1.QVZ" "$work/expected.qvz"; then
+    qvz_log "the saved image differs from the disk sent"
+    return 1
+  fi
+  qvz_log "saved $work/DISK1.QVZ: $(stat -c %s "$work/DISK1.QVZ") bytes, identical to the disk sent"
+}
