@@ -10,6 +10,8 @@ set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib/common.sh"
 source "$QVZ_ROOT/scripts/lib/package.sh"
 
+# The archive's times come from the commit here, as in a plain release run.
+unset SOURCE_DATE_EPOCH
 build=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
