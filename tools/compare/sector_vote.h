@@ -12,8 +12,7 @@ namespace qvz::compare {
 struct SectorVote {
   // Byte positions at which not every image holds the same byte.
   std::size_t nDifferingBytes = 0;
-  // True when one copy is held by two or more images and by more images
-  // than any other copy (or by all of them).
+  // True when one copy is held by more images than any other copy.
   bool lMajority = false;
   // With a majority: the images (by index) that hold another copy.
   std::vector<std::size_t> aOddOnesOut;
