@@ -11,6 +11,8 @@ QVZ_NATIVE_BUILD=${QVZ_NATIVE_BUILD:-$QVZ_BUILD/native}
 QVZ_PROGRAM_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                       wine wine64)
 QVZ_PACKAGES=("${QVZ_PROGRAM_PACKAGES[@]}" g++ xvfb socat xdotool googletest locales)
+# What building the portable parts natively (qvz-compare among them) needs.
+QVZ_NATIVE_PACKAGES=(cmake make g++ googletest)
 QVZ_WINE64=/usr/lib/wine/wine64
 
 qvz_log() { printf '== %s\n' "$*" >&2; }
