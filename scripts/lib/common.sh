@@ -12,6 +12,8 @@ QVZ_NATIVE_BUILD=${QVZ_NATIVE_BUILD:-$QVZ_BUILD/native}
 QVZ_PROGRAM_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
                       wine wine64)
 QVZ_PACKAGES=("${QVZ_PROGRAM_PACKAGES[@]}" g++ xvfb socat xdotool googletest locales zip unzip)
+# What building the portable parts natively (qvz-compare among them) needs.
+QVZ_NATIVE_PACKAGES=(cmake make g++ googletest)
 QVZ_WINE64=/usr/lib/wine/wine64
 
 qvz_log() { printf '== %s\n' "$*" >&2; }
@@ -57,11 +59,13 @@ qvz_build_program() {
   fi
 }
 
-# The parts that need no Win32 call, built with the host's compiler.
+# The parts that need no Win32 call, built with the host's compiler: all of
+# them, or only the target QVZ_NATIVE_TARGET names.
 qvz_build_native() {
-  qvz_log "building the portable parts in $QVZ_NATIVE_BUILD"
+  qvz_log "building ${QVZ_NATIVE_TARGET:-the portable parts} in $QVZ_NATIVE_BUILD"
   cmake -S "$QVZ_ROOT" -B "$QVZ_NATIVE_BUILD" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-  cmake --build "$QVZ_NATIVE_BUILD" -j "$(nproc)" -- --no-print-directory >/dev/null
+  cmake --build "$QVZ_NATIVE_BUILD" -j "$(nproc)" ${QVZ_NATIVE_TARGET:+--target "$QVZ_NATIVE_TARGET"} \
+    -- --no-print-directory >/dev/null
 }
 
 QVZ_PIDS=()

@@ -52,8 +52,9 @@ qvz_package_win64() {
   rm -rf "$stage"
   mkdir -p "$stage"
   cp "$build/src/app/qvz.exe" "$stage/qvz.exe"
+  cp "$build/tools/compare/qvz-compare.exe" "$stage/qvz-compare.exe"
   qvz_windows_text "$QVZ_ROOT/package/README.TXT" "$stage/README.TXT"
-  qvz_zip "$zip" "$stage" qvz.exe README.TXT
+  qvz_zip "$zip" "$stage" qvz.exe qvz-compare.exe README.TXT
   rm -rf "$stage"
   echo "$zip"
 }

@@ -5,18 +5,31 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "protocol/track.h"
 
 namespace qvz::protocol {
 
-constexpr std::size_t kOneSideLimit = 40 * kTrackBytes;   // 184320
-constexpr std::size_t kSideBytes = 80 * kTrackBytes;      // 368640
-constexpr std::size_t kImageBytes = 2 * kSideBytes;       // 737280
+constexpr std::size_t kTracksPerSide = 80;
+constexpr std::size_t kOneSideLimit = 40 * kTrackBytes;           // 184320
+constexpr std::size_t kSideBytes = kTracksPerSide * kTrackBytes;  // 368640
+constexpr std::size_t kImageBytes = 2 * kSideBytes;               // 737280
 
-// The file's bytes for the buffer as received: unchanged up to 184320 bytes,
-// else side 1 track t followed by side 2 track t for t = 1 to 80, each piece
-// cut from the buffer by position alone. Bytes past 737280 are not written.
+// A run of the file's bytes that lay together in the buffer as received.
+struct ImagePiece {
+  std::size_t nBufferStart = 0;
+  std::size_t nBytes = 0;
+};
+
+// The pieces of the file for a buffer of nBufferBytes, in file order: the
+// whole buffer up to 184320 bytes, else side 1 track t and then side 2
+// track t for t = 1 to 80, each piece cut from the buffer by position alone
+// (a piece past the buffer's end is left out, one that runs past it is cut
+// there). Bytes past 737280 belong to no piece.
+std::vector<ImagePiece> LayOutPieces(std::size_t nBufferBytes);
+
+// The file's bytes for the buffer as received.
 std::string LayOutImage(const std::string& cImage);
 
 }  // namespace qvz::protocol

@@ -25,25 +25,28 @@ check() {  # check DESCRIPTION COMMAND...
 zip=$(qvz_package_win64 "$build" "$work/dist") || { echo "FAILED: packaging"; exit 1; }
 check "the archive is named after the version" test "$zip" = "$work/dist/qvz-1.00-win64.zip"
 check "nothing but the archive is left in the output folder" test "$(ls -A "$work/dist")" = "qvz-1.00-win64.zip"
-check "the archive holds qvz.exe and README.TXT, in this order" \
-  test "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "qvz.exe README.TXT "
+check "the archive holds qvz.exe, qvz-compare.exe and README.TXT, in this order" \
+  test "$(unzip -Z1 "$zip" | tr '\n' ' ')" = "qvz.exe qvz-compare.exe README.TXT "
 
 # Another packing of the same programs, with other file times: same bytes.
-mkdir -p "$work/again/src/app"
+mkdir -p "$work/again/src/app" "$work/again/tools/compare"
 cp "$build/src/app/qvz.exe" "$work/again/src/app/qvz.exe"
-touch -d '2001-02-03 04:05:06' "$work/again/src/app/qvz.exe"
+cp "$build/tools/compare/qvz-compare.exe" "$work/again/tools/compare/qvz-compare.exe"
+touch -d '2001-02-03 04:05:06' "$work/again/src/app/qvz.exe" "$work/again/tools/compare/qvz-compare.exe"
 zip2=$(TZ=Asia/Tokyo qvz_package_win64 "$work/again" "$work/dist2")
 check "a second packing gives the same bytes" cmp -s "$zip" "$zip2"
 epoch=$(git -C "$QVZ_ROOT" log -1 --format=%ct)
 # Zip times count in steps of 2 seconds, rounded up.
 stamp=$(LC_ALL=C TZ=UTC date -d "@$(((epoch + 1) / 2 * 2))" '+%Y %b %-d %H:%M:%S')
 check "every entry carries the commit's time" \
-  test "$(zipinfo -v "$zip" | grep -c "file last modified on (DOS date/time): *$stamp")" = 2
-check "no entry has an extra field" test "$(zipinfo -v "$zip" | grep -c 'length of extra field: *0 bytes')" = 2
+  test "$(zipinfo -v "$zip" | grep -c "file last modified on (DOS date/time): *$stamp")" = 3
+check "no entry has an extra field" test "$(zipinfo -v "$zip" | grep -c 'length of extra field: *0 bytes')" = 3
 
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && unzip -q "$zip")
 check "qvz.exe is the built program" cmp -s "$work/unpacked/qvz.exe" "$build/src/app/qvz.exe"
+check "qvz-compare.exe is the built program" \
+  cmp -s "$work/unpacked/qvz-compare.exe" "$build/tools/compare/qvz-compare.exe"
 
 readme=$work/unpacked/README.TXT
 check "README.TXT ends with a line end" test "$(tail -c 2 "$readme" | od -An -tx1 | tr -d ' ')" = 0d0a
