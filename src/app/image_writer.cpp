@@ -7,6 +7,7 @@
 #include "app/image_name.h"
 #include "app/transfer_loop.h"
 #include "protocol/image_layout.h"
+#include "protocol/log_lines.h"
 #include "runtime/file_case.h"
 #include "runtime/file_error.h"
 #include "runtime/file_ops.h"
@@ -40,8 +41,7 @@ std::string AskForName() {
 std::string SAVE(const std::string& cImage, ui::TMultiGet* oLog) {
   runtime::ProcMark mark("SAVE", __LINE__);
   if (oLog && cImage.size() > protocol::kImageBytes)
-    MESSAGE(*oLog, "Image longer than 160 tracks: " + std::to_string(cImage.size() - protocol::kImageBytes) +
-                       " received bytes left out");
+    MESSAGE(*oLog, protocol::LeftOutLine(cImage.size()));
   const std::string cData = protocol::LayOutImage(cImage);
   for (;;) {
     mark.SetLine(__LINE__);

@@ -1,5 +1,6 @@
 #include "protocol/log_lines.h"
 
+#include "protocol/image_layout.h"
 #include "protocol/track.h"
 
 namespace qvz::protocol {
@@ -48,5 +49,9 @@ std::string SavedLine(const std::string& cName, std::size_t nTracks, const std::
 }
 
 std::string NotSavedLine(std::size_t nTracks) { return "Disk not saved: " + Counted(nTracks, "track", "tracks"); }
+
+std::string LeftOutLine(std::size_t nImageBytes) {
+  return "Image longer than 160 tracks: " + std::to_string(nImageBytes - kImageBytes) + " received bytes left out";
+}
 
 }  // namespace qvz::protocol

@@ -17,4 +17,7 @@ std::string RestartLine();
 std::string SavedLine(const std::string& cName, std::size_t nTracks, const std::vector<int>& aFilledTracks);
 std::string NotSavedLine(std::size_t nTracks);
 
+// Said before an image longer than the format's 160 tracks is saved.
+std::string LeftOutLine(std::size_t nImageBytes);
+
 }  // namespace qvz::protocol
