@@ -68,6 +68,20 @@ qvz_build_native() {
     -- --no-print-directory >/dev/null
 }
 
+# PROGRAM, a native program that the target TARGET of the native build
+# makes, built first when it is missing or older than a source file in the
+# FOLDERs given (installing what that needs). A build that changed nothing
+# of the program still marks it as made from the sources as they are now.
+qvz_native_program() {
+  local program=$1 target=$2
+  shift 2
+  [ -x "$program" ] &&
+    [ -z "$(find "$@" \( -name '*.cpp' -o -name '*.h' \) -newer "$program" -print -quit)" ] && return 0
+  qvz_install_missing "${QVZ_NATIVE_PACKAGES[@]}"
+  QVZ_NATIVE_TARGET=$target qvz_build_native
+  touch "$program"
+}
+
 QVZ_PIDS=()
 
 qvz_stop_services() {
