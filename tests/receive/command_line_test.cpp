@@ -97,6 +97,21 @@ TEST(CommandLineTest, FindDeviceNamesTheOneAdapterOrListsThem) {
   EXPECT_NE(e.cErr.find("2 USB serial adapters are listed in"), std::string::npos) << e.cErr;
 }
 
+// scripts/receive-native runs the built program and ends with its status.
+TEST(CommandLineTest, TheScriptRunsTheBuiltProgram) {
+  TempFolder oTemp;
+  std::filesystem::create_directory(oTemp.Path() + "/one");
+  std::filesystem::create_symlink("/dev/null", oTemp.Path() + "/one/usb-FTDI_A-if00-port0");
+  const std::vector<std::string> aScript = {"bash", QVZ_SOURCE_DIR "/scripts/receive-native"};
+  const std::string cBuild = "QVZ_NATIVE_BUILD=" QVZ_NATIVE_BUILD_DIR;
+  Ended e = RunToEnd(oTemp, {"--find-device"}, {cBuild, "QVZ_BY_ID=" + oTemp.Path() + "/one"}, aScript);
+  EXPECT_EQ(e.nStatus, 0) << e.cErr;
+  EXPECT_EQ(e.cOut, oTemp.Path() + "/one/usb-FTDI_A-if00-port0\n");
+  EXPECT_EQ(e.cErr, "") << "nothing to build";
+  e = RunToEnd(oTemp, {"--find-device"}, {cBuild, "QVZ_BY_ID=" + oTemp.Path()}, aScript);
+  EXPECT_EQ(e.nStatus, 2) << e.cErr;
+}
+
 // A terminal device that the user may not open. Root may open anything, so
 // root runs the program as user nobody, from a copy that nobody can reach.
 TEST(CommandLineTest, ADeviceTheUserCannotOpenIsExplained) {

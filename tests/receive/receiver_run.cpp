@@ -7,11 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -27,35 +23,6 @@ void MustOpenOnto(const std::string& cPath, int nFlags, int nTarget) {
 }
 
 }  // namespace
-
-TempFolder::TempFolder() {
-  std::string cTemplate = (std::filesystem::temp_directory_path() / "qvz-receive-test-XXXXXX").string();
-  if (!mkdtemp(cTemplate.data())) throw std::runtime_error("no temporary folder");
-  cPath = cTemplate;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code e;
-  std::filesystem::remove_all(cPath, e);
-}
-
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteFile(const std::string& cPath, const std::string& cData) {
-  std::ofstream(cPath, std::ios::binary) << cData;
-}
-
-std::vector<std::string> NamesIn(const std::string& cFolder) {
-  std::vector<std::string> a;
-  for (const auto& e : std::filesystem::directory_iterator(cFolder)) a.push_back(e.path().filename().string());
-  std::sort(a.begin(), a.end());
-  return a;
-}
 
 bool WaitUntil(const std::function<bool()>& fDone, int nLimitMs) {
   const auto tEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(nLimitMs);
