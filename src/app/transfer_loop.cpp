@@ -85,9 +85,6 @@ bool TRK(int nCom, ui::TMultiGet& oGet, protocol::Receiver& oRules) {
 
 // A helper of the procedures that log, not marked itself: an error in it is
 // reported as theirs.
-void MESSAGE(ui::TMultiGet& oGet, const std::string& cMsg) {
-  oGet.VarPut(oGet.VarGet().AsText() + cMsg + "\r\n");
-  ui::SENDMESSAGE(oGet.hWnd, EM_REPLACESEL, 0, runtime::Value(cMsg + "\r\n"));
-}
+void MESSAGE(ui::TMultiGet& oGet, const std::string& cMsg) { oGet.AppendLine(cMsg); }
 
 }  // namespace qvz::app

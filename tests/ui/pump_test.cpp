@@ -5,7 +5,7 @@
 #include <thread>
 #include <vector>
 
-#include "test_windows.h"
+#include "test_window.h"
 #include "ui/framework_cells.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
@@ -90,7 +90,7 @@ TEST(PumpTest, QuitAloneAndMessagesSentFromOtherThreadsAreSeen) {
 }
 
 TEST(PumpTest, LastCharacterIsKeptAlsoWhenAModelessDialogTakesIt) {
-  std::string cTemplate = testing::EmptyDialogTemplate();
+  std::string cTemplate = test::DialogHeader(0);
   HWND hDlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                          reinterpret_cast<const DLGTEMPLATE*>(cTemplate.data()),
                                          nullptr, ModelessCreationProc, 0);

@@ -51,7 +51,7 @@ TEST(ReceiverWindowTest, LogFillsTheClientAreaAndEscapeInItEndsTheDialog) {
     ASSERT_TRUE(hLog);
     EXPECT_EQ(GetDlgCtrlID(hLog), 101);
     for (const char* cLine : {"Settori 0 - 17", "Settori 18 - 35", "Salvato DISCO1.QVZ"})
-      test::AppendLine(*w.oLog, cLine);
+      w.oLog->AppendLine(cLine);
     EXPECT_EQ(w.cLog, "Settori 0 - 17\r\nSettori 18 - 35\r\nSalvato DISCO1.QVZ\r\n");
     for (bool lResized : {false, true}) {
       if (lResized) {
