@@ -1,7 +1,5 @@
 #include "ui/control.h"
 
-#include <algorithm>
-
 #include "ui/client_fill.h"
 #include "ui/dialog_template.h"
 #include "ui/framework_cells.h"
@@ -18,15 +16,7 @@ constexpr UINT kColorRequest = 0x0806;
 
 }  // namespace
 
-TControl::~TControl() {
-  if (!oWnd) return;
-  std::erase(oWnd->aControls, static_cast<TWindow*>(this));
-  if (oWnd->oClient == this) oWnd->oClient = nullptr;
-  if (oWnd->oCtlFocus == this) {
-    oWnd->oCtlFocus = nullptr;
-    oWnd->hCtlFocus = nullptr;
-  }
-}
+TControl::~TControl() { LeaveParent(); }
 
 int TControl::GetNewId() {
   static int nInitID = 100;

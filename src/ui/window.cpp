@@ -270,6 +270,16 @@ void TWindow::SetFont(std::shared_ptr<TFont> oNewFont) {
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), TRUE);
 }
 
+void TWindow::LeaveParent() {
+  if (!oWnd) return;
+  std::erase(oWnd->aControls, this);
+  if (oWnd->oClient == this) oWnd->oClient = nullptr;
+  if (oWnd->oCtlFocus == this) {
+    oWnd->oCtlFocus = nullptr;
+    oWnd->hCtlFocus = nullptr;
+  }
+}
+
 void TWindow::DefControl(TWindow* oCtrl) {
   aControls.push_back(oCtrl);
   oCtrl->hWnd = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/dialog_template.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
+#include "ui/say.h"
 #include "ui/window_registry.h"
 
 namespace qvz::ui {
@@ -141,6 +142,16 @@ TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
   EXPECT_EQ(oErrors.aErrors[0].operation, "No:    101");
   EXPECT_EQ(oErrors.aErrors[0].subCode, 2);
   EXPECT_EQ(oErrors.aErrors[0].subSystem, "Korvane");
+}
+
+TEST(DialogTest, AnItemThatGoesLeavesItsDialogsList) {
+  TDialog oDlg(ReceiverShaped());
+  TSay oKept(oDlg, 101, "kept", {0, 0, 40, 8});
+  {
+    TSay oGone(oDlg, 102, "gone", {10, 0, 40, 8});
+    ASSERT_EQ(oDlg.aControls.size(), 2u);
+  }
+  EXPECT_EQ(oDlg.aControls, std::vector<TWindow*>{&oKept});
 }
 
 TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
