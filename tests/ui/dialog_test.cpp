@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/captured_errors.h"
 #include "harness/keyboard.h"
-#include "runtime/error_block.h"
-#include "runtime/runtime_error.h"
 #include "ui/dialog_runners.h"
 #include "ui/dialog_template.h"
 #include "ui/message_pump.h"
@@ -36,25 +35,6 @@ void PumpAWhile() {
     Sleep(1);
   }
 }
-
-// Errors raised through the error block, kept instead of ending the program.
-class CapturedErrors {
- public:
-  CapturedErrors()
-      : bPrevious(runtime::SetErrorBlock([this](std::exception_ptr p) {
-          try {
-            std::rethrow_exception(p);
-          } catch (const runtime::RuntimeError& e) {
-            aErrors.push_back(e);
-          }
-          return runtime::Value();
-        })) {}
-  ~CapturedErrors() { runtime::SetErrorBlock(bPrevious); }
-  std::vector<runtime::RuntimeError> aErrors;
-
- private:
-  runtime::ErrorBlock bPrevious;
-};
 
 TDialog::NewArgs ReceiverShaped() {
   TDialog::NewArgs a;
@@ -129,7 +109,7 @@ TEST(DialogTest, WhenRefusingCreatesNothing) {
 }
 
 TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
-  CapturedErrors oErrors;
+  test::CapturedErrors oErrors;
   TDialog oDlg(ReceiverShaped());
   TWindow oFirst, oSecond;
   oFirst.nId = 101;
@@ -137,11 +117,12 @@ TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
   oDlg.DefControl(&oFirst);
   oDlg.DefControl(&oSecond);
   ASSERT_EQ(oDlg.aControls.size(), 1u);
-  ASSERT_EQ(oErrors.aErrors.size(), 1u);
-  EXPECT_EQ(oErrors.aErrors[0].description, "Duplicated Id");
-  EXPECT_EQ(oErrors.aErrors[0].operation, "No:    101");
-  EXPECT_EQ(oErrors.aErrors[0].subCode, 2);
-  EXPECT_EQ(oErrors.aErrors[0].subSystem, "Korvane");
+  const auto aErrors = oErrors.Errors();
+  ASSERT_EQ(aErrors.size(), 1u);
+  EXPECT_EQ(aErrors[0].description, "Duplicated Id");
+  EXPECT_EQ(aErrors[0].operation, "No:    101");
+  EXPECT_EQ(aErrors[0].subCode, 2);
+  EXPECT_EQ(aErrors[0].subSystem, "Korvane");
 }
 
 TEST(DialogTest, AnItemThatGoesLeavesItsDialogsList) {
@@ -156,16 +137,17 @@ TEST(DialogTest, AnItemThatGoesLeavesItsDialogsList) {
 
 TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
   for (bool lWide : {false, true}) {
-    CapturedErrors oErrors;
+    test::CapturedErrors oErrors;
     TDialog oDlg(ReceiverShaped());
     oDlg.cResData = CDLG2CHR(1, 0, 0, 100, 100, "x", WS_POPUP) +
                     CCTRL2CHR(0, 0, 10, 10, 5, WS_CHILD, "NoSuchClass", "");
     oDlg.lUnicode = lWide;
     oDlg.Activate();
     EXPECT_EQ(oDlg.nResult.AsInteger(), 65535);
-    ASSERT_EQ(oErrors.aErrors.size(), 1u);
-    EXPECT_EQ(oErrors.aErrors[0].description, "Cannot create Dialog Box");
-    EXPECT_EQ(oErrors.aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
+    const auto aErrors = oErrors.Errors();
+    ASSERT_EQ(aErrors.size(), 1u);
+    EXPECT_EQ(aErrors[0].description, "Cannot create Dialog Box");
+    EXPECT_EQ(aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
   }
 }
 

@@ -11,10 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "harness/captured_errors.h"
 #include "log_dialog.h"
 #include "runtime/accessor.h"
-#include "runtime/error_block.h"
-#include "runtime/runtime_error.h"
 #include "ui/message_pump.h"
 #include "ui/window_default.h"
 #include "ui/window_registry.h"
@@ -203,29 +202,21 @@ TEST(MultiGetTest, TemplateItemBecomesTheLinkedReadOnlyLog) {
 }
 
 TEST(MultiGetTest, AnIdentifierTheDialogLacksIsFrameworkError1) {
-  std::exception_ptr pRaised;
-  runtime::ErrorBlock bPrevious = runtime::SetErrorBlock([&](std::exception_ptr p) {
-    pRaised = p;
-    return runtime::Value();
-  });
+  qvz::test::CapturedErrors oErrors;
   std::string cLog;
   TWindow oParent;
   TMultiGet oLog({.bSetGet = runtime::TextAccessor(cLog), .oWnd = &oParent, .lReadOnly = true});
   test::UniqueWindow hDlg = test::MakeDialog(test::DialogHeader(0));
   oLog.Initiate(hDlg.get());
-  runtime::SetErrorBlock(bPrevious);
 
-  ASSERT_TRUE(pRaised);
-  try {
-    std::rethrow_exception(pRaised);
-  } catch (const runtime::RuntimeError& e) {
-    EXPECT_EQ(e.genCode, 1);
-    EXPECT_EQ(e.severity, 3);
-    EXPECT_EQ(e.subSystem, "Korvane");
-    EXPECT_EQ(e.description, "Non defined Id");
-    EXPECT_EQ(e.operation, "No: " + std::string(6 - std::to_string(oLog.nId).size(), ' ') +
-                               std::to_string(oLog.nId));
-  }
+  const auto aErrors = oErrors.Errors();
+  ASSERT_EQ(aErrors.size(), 1u);
+  EXPECT_EQ(aErrors[0].genCode, 1);
+  EXPECT_EQ(aErrors[0].severity, 3);
+  EXPECT_EQ(aErrors[0].subSystem, "Korvane");
+  EXPECT_EQ(aErrors[0].description, "Non defined Id");
+  EXPECT_EQ(aErrors[0].operation,
+            "No: " + std::string(6 - std::to_string(oLog.nId).size(), ' ') + std::to_string(oLog.nId));
   EXPECT_EQ(oLog.hWnd, nullptr);
   EXPECT_EQ(RegistryIndexOf(&oLog), 0);
 }
