@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 
+#include "runtime/error_block.h"
 #include "serial/comm_port.h"
 
 namespace qvz::serial {
@@ -61,6 +63,24 @@ CommPort* FindPort(int nCom) {
 }
 
 DWORD OpenCommError() { return LastOpenError(); }
+
+void RaiseReaderFailure(CommPort& oPort) {
+  if (!oPort.lReaderFailed.exchange(false, std::memory_order_acquire)) return;
+  runtime::DeliverToErrorBlock(std::exchange(oPort.pReaderFailure, nullptr));
+}
+
+namespace {
+
+// The open port with this handle, after raising a failure that ended its
+// reader; null for a handle that is not open.
+CommPort* UsablePort(int nCom) {
+  CommPort* oPort = FindPort(nCom);
+  if (!oPort) return nullptr;
+  RaiseReaderFailure(*oPort);
+  return FindPort(nCom);  // the error's handling pumps messages, which may close the port
+}
+
+}  // namespace
 
 DWORD QueueSize(std::optional<long long> nArg, DWORD nDefault) {
   if (!nArg) return nDefault;
@@ -123,7 +143,7 @@ bool CLOSECOMM(int nCom) {
 }
 
 int READCOMM(int nCom, std::string& cBuf) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort || cBuf.empty()) return 0;
   int nCount = oPort->ring.Take(cBuf.data(), cBuf.size());
   if (nCount > 0) SetEvent(oPort->hRoom.Get());
@@ -133,7 +153,7 @@ int READCOMM(int nCom, std::string& cBuf) {
 // Counts are plain ints: data of 32768 bytes or more is written whole and its
 // full count returned, rather than a count cut to 16 bits.
 int WRITECOMM(int nCom, const std::string& cData) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort) return 0;
   HANDLE hComm = oPort->hComm.Get();
   runtime::UniqueHandle hDone(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -153,7 +173,7 @@ int WRITECOMM(int nCom, const std::string& cData) {
 
 bool ENABLECOMMNOTIFICATION(int nCom, HWND hWnd, std::optional<long long>,
                             std::optional<long long>) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort) return false;
   oPort->hWndNotify.store(hWnd, std::memory_order_release);
   return true;

@@ -6,6 +6,8 @@
 
 #include "harness/captured_errors.h"
 #include "harness/keyboard.h"
+#include "harness/pump.h"
+#include "test_window.h"
 #include "ui/dialog_runners.h"
 #include "ui/dialog_template.h"
 #include "ui/message_pump.h"
@@ -16,25 +18,11 @@
 namespace qvz::ui {
 namespace {
 
-// Pumps until the condition holds or two seconds pass; true when it held.
-bool PumpUntil(const std::function<bool()>& bDone) {
-  const ULONGLONG nEnd = GetTickCount64() + 2000;
-  while (!bDone()) {
-    if (GetTickCount64() > nEnd) return false;
-    SYSREFRESH();
-    Sleep(1);
-  }
-  return true;
-}
+// Pumps with the framework's pump until bDone holds; whether it did.
+bool PumpUntil(const std::function<bool()>& bDone) { return qvz::test::PumpUntil(bDone, 2000, test::FrameworkPump); }
 
 // Pumps for a while, so that anything posted has been handled.
-void PumpAWhile() {
-  const ULONGLONG nEnd = GetTickCount64() + 200;
-  while (GetTickCount64() < nEnd) {
-    SYSREFRESH();
-    Sleep(1);
-  }
-}
+void PumpAWhile() { qvz::test::PumpFor(200, test::FrameworkPump); }
 
 TDialog::NewArgs ReceiverShaped() {
   TDialog::NewArgs a;
@@ -109,7 +97,7 @@ TEST(DialogTest, WhenRefusingCreatesNothing) {
 }
 
 TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
-  test::CapturedErrors oErrors;
+  qvz::test::CapturedErrors oErrors;
   TDialog oDlg(ReceiverShaped());
   TWindow oFirst, oSecond;
   oFirst.nId = 101;
@@ -137,7 +125,7 @@ TEST(DialogTest, AnItemThatGoesLeavesItsDialogsList) {
 
 TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
   for (bool lWide : {false, true}) {
-    test::CapturedErrors oErrors;
+    qvz::test::CapturedErrors oErrors;
     TDialog oDlg(ReceiverShaped());
     oDlg.cResData = CDLG2CHR(1, 0, 0, 100, 100, "x", WS_POPUP) +
                     CCTRL2CHR(0, 0, 10, 10, 5, WS_CHILD, "NoSuchClass", "");
@@ -209,7 +197,7 @@ TEST(DialogCloseTest, GuardOfTheReceiverRefusesWhileF4IsDown) {
   bool lRefused = false;
   oDlg.bStart = [&](const Value&) {
     {
-      test::HeldKey f4(VK_F4);
+      qvz::test::HeldKey f4(VK_F4);
       lRefused = !oDlg.End().IsTrue();
     }
     EXPECT_TRUE(oDlg.End().IsTrue());

@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "harness/pump.h"
 #include "test_window.h"
 #include "ui/framework_cells.h"
 #include "ui/message_pump.h"
@@ -82,8 +83,10 @@ TEST(PumpTest, QuitAloneAndMessagesSentFromOtherThreadsAreSeen) {
   HWND hWnd = CreateMarkWindow();
   DrainThreadQueue();
   Marks().clear();
-  std::thread sender([hWnd] { SendMessageA(hWnd, kMark, 9, 0); });
-  while (Marks().empty()) SYSREFRESH();  // the sent message is handled inside the pump
+  // A sender that waits without end would hold the test at the join.
+  std::thread sender([hWnd] { SendMessageTimeoutA(hWnd, kMark, 9, 0, SMTO_NORMAL, 10000, nullptr); });
+  // The sent message is handled inside the pump.
+  EXPECT_TRUE(qvz::test::PumpUntil([] { return !Marks().empty(); }, 10000, test::FrameworkPump));
   sender.join();
   EXPECT_EQ(Marks(), (std::vector<WPARAM>{9}));
   DestroyWindow(hWnd);

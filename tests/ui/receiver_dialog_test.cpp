@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/pump.h"
 #include "harness/unix_command.h"
 #include "log_dialog.h"
 #include "runtime/accessor.h"
@@ -35,13 +36,7 @@ struct ReceiverWindow {
   std::unique_ptr<TMultiGet> oLog;
 };
 
-void PumpFor(DWORD nMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nMs;
-  while (GetTickCount64() < nEnd) {
-    SYSREFRESH();
-    Sleep(1);
-  }
-}
+void PumpFor(DWORD nMs) { qvz::test::PumpFor(nMs, test::FrameworkPump); }
 
 TEST(ReceiverWindowTest, LogFillsTheClientAreaAndEscapeInItEndsTheDialog) {
   ReceiverWindow w;

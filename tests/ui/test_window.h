@@ -8,6 +8,8 @@
 #include <string>
 #include <type_traits>
 
+#include "ui/message_pump.h"
+
 namespace qvz::ui::test {
 
 struct WindowDestroyer {
@@ -29,6 +31,9 @@ UniqueWindow MakeDialog(const std::string& cTemplate, HWND hOwner = nullptr);
 // The template header of a resizable dialog of nItems items, as the
 // framework builds it.
 std::string DialogHeader(int nItems);
+
+// The framework's pump step, for the harness's waits.
+inline void FrameworkPump() { SYSREFRESH(); }
 
 // The result a window of the plain class gives for every message it gets
 // from its own procedure, so a test can tell when the message reached it.
