@@ -45,18 +45,6 @@ FilePromptRequest BuildFilePromptRequest(const FilePromptArgs& a) {
   return r;
 }
 
-std::string NarrowChosenName(std::wstring_view cName) {
-  bool lNarrow = true;
-  for (wchar_t c : cName) lNarrow = lNarrow && c < 256;
-  if (lNarrow) return std::string(cName.begin(), cName.end());
-  int n = WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string c(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), c.data(), n, nullptr,
-                      nullptr);
-  return c;
-}
-
 FilePromptResult CGETFILE() { return std::string(); }
 
 FilePromptResult CGETFILE(const FilePromptArgs& args) {
@@ -73,9 +61,11 @@ FilePromptResult CGETFILE(const FilePromptArgs& args) {
   ofn.Flags = r.nFlags;
   BOOL lChosen = r.lSave ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!lChosen) return std::string();
-  if (!r.lMultiple) return NarrowChosenName(r.cFileName.c_str());
+  // One byte per character would be the simple answer, but bytes that read
+  // as UTF-8 would then name another file to the file operations.
+  if (!r.lMultiple) return runtime::NameFromPlatform(r.cFileName.c_str());
   std::vector<std::string> aParts;
-  for (const wchar_t* p = r.cFileName.c_str(); *p; p += wcslen(p) + 1) aParts.push_back(NarrowChosenName(p));
+  for (const wchar_t* p = r.cFileName.c_str(); *p; p += wcslen(p) + 1) aParts.push_back(runtime::NameFromPlatform(p));
   return aParts;
 }
 

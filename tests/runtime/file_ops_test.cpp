@@ -7,7 +7,7 @@
 #include "harness/temp_folder.h"
 #include "runtime/directory.h"
 #include "runtime/file_error.h"
-#include "scoped_setting.h"
+#include "harness/scoped_setting.h"
 
 namespace qvz::runtime {
 namespace {
