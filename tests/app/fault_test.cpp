@@ -50,9 +50,7 @@ TEST_F(FaultTest, AdapterPulledWhileWaitingForACommand) {
   oPair->Pull();
   ExpectIdleFor3s("pulled adapter, waiting for a command");
   oPair = std::make_unique<PtyPair>();  // a fresh adapter changes nothing for the open port
-  oQvz.PressEscape();
-  EXPECT_EQ(oQvz.WaitForExit(3000), 0);
-  ReleaseKeys("Escape");
+  oQvz.EndWithEscape(nullptr, 3000);
 }
 
 TEST_F(FaultTest, AdapterPulledWhileATrackArrives) {
@@ -67,9 +65,7 @@ TEST_F(FaultTest, AdapterPulledWhileATrackArrives) {
   ASSERT_TRUE(oQvz.WaitForLog("Receiving sectors 0 to 17"));
   oPair->Pull();
   ExpectIdleFor3s("pulled adapter, inside a track");
-  oQvz.PressEscape();  // the track's waits end at once, then the program
-  EXPECT_EQ(oQvz.WaitForExit(5000), 0);
-  ReleaseKeys("Escape");
+  oQvz.EndWithEscape(nullptr, 5000);  // the track's waits end at once, then the program
 }
 
 TEST_F(FaultTest, NoiseBetweenDisksIsIgnoredAndBothImagesAreExact) {
@@ -102,9 +98,7 @@ TEST_F(FaultTest, NoiseBetweenDisksIsIgnoredAndBothImagesAreExact) {
   EXPECT_EQ(oQvz.LogText(), cLogBefore + "Receiving sectors 0 to 17\r\nReceiving sectors 18 to 35\r\n"
                                          "Disk saved as " + cDir + "\\DUE.QVZ: 2 tracks, no track filled\r\n"
                                          "Waiting data (ESC to exit)...\r\n");
-  oQvz.PressEscape();
-  EXPECT_EQ(oQvz.WaitForExit(), 0);
-  ReleaseKeys("Escape");
+  oQvz.EndWithEscape(&oFar);
 }
 
 TEST_F(FaultTest, EndBeforeAnyTrackSavesAnEmptyFile) {
@@ -116,9 +110,7 @@ TEST_F(FaultTest, EndBeforeAnyTrackSavesAnEmptyFile) {
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\vuoto");
   ASSERT_TRUE(oQvz.WaitForDisksDone(1));
   EXPECT_TRUE(Holds(cDir + "\\VUOTO.QVZ", ""));
-  oQvz.PressEscape();
-  EXPECT_EQ(oQvz.WaitForExit(), 0);
-  ReleaseKeys("Escape");
+  oQvz.EndWithEscape(&oFar);
 }
 
 TEST_F(FaultTest, BytesThatEachComeJustInTimeAreAllKept) {
@@ -139,9 +131,7 @@ TEST_F(FaultTest, BytesThatEachComeJustInTimeAreAllKept) {
   ASSERT_TRUE(oQvz.WaitForDisksDone(1));
   EXPECT_TRUE(Holds(cDir + "\\LENTO.QVZ", cTrack));
   EXPECT_EQ(oQvz.LogText().find("Missing"), std::string::npos);
-  oQvz.PressEscape();
-  EXPECT_EQ(oQvz.WaitForExit(), 0);
-  ReleaseKeys("Escape");
+  oQvz.EndWithEscape(&oFar);
 }
 
 // Settings that are empty, a folder, or a port name no device has.
@@ -154,9 +144,7 @@ TEST_F(FaultTest, BadSettingsGiveTheDefaultOrTheOpeningError) {
     ASSERT_TRUE(oQvz.WaitForMainWindow());
     EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
     EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
-    oQvz.PressEscape();
-    EXPECT_EQ(oQvz.WaitForExit(), 0);
-    ReleaseKeys("Escape");
+    oQvz.EndWithEscape();
   }
   {
     PtyPair oPair;
@@ -166,9 +154,7 @@ TEST_F(FaultTest, BadSettingsGiveTheDefaultOrTheOpeningError) {
     ReceiverProcess oQvz(cDir);
     ASSERT_TRUE(oQvz.WaitForMainWindow());
     EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
-    oQvz.PressEscape();
-    EXPECT_EQ(oQvz.WaitForExit(), 0);
-    ReleaseKeys("Escape");
+    oQvz.EndWithEscape();
     RemoveDirectoryA((cDir + "\\QVZ.INI").c_str());
   }
   for (const std::string& cPort : {std::string(5000, 'P'), std::string("\x01\xFF;[]=\x7F")}) {

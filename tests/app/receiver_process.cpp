@@ -88,7 +88,13 @@ int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
 // Keys go through the display server, as a user's do: the program's window
 // takes its key state from there, so a key injected only into Wine would
 // read as up again once the window has the focus.
-void ReceiverProcess::PressEscape() { PressKeys("Escape"); }
+void ReceiverProcess::EndWithEscape(qvz::test::FarEnd* oFar, DWORD nTimeoutMs) {
+  PressKeys("Escape");
+  if (oFar) EXPECT_EQ(oFar->Read(1, 5000), "\x09");
+  EXPECT_EQ(WaitForExit(nTimeoutMs), 0);
+  ReleaseKeys("Escape");
+  if (oFar) EXPECT_EQ(oFar->Read(1, 300), "");  // exactly one TAB
+}
 
 void PressKeys(const std::string& cKeys) {
   EXPECT_EQ(qvz::test::RunUnix("xdotool keydown " + cKeys).nExitCode, 0);

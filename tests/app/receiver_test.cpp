@@ -13,6 +13,7 @@
 #include "protocol/image_layout.h"
 #include "harness/prefix_ports.h"
 #include "harness/pty_pair.h"
+#include "harness/temp_folder.h"
 #include "harness/unix_command.h"
 #include "receiver_process.h"
 #include "remote/disk_pattern.h"
@@ -65,38 +66,9 @@ class Remote {
 
 class ReceiverTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char aTemp[MAX_PATH];
-    GetTempPathA(MAX_PATH, aTemp);
-    cDir = std::string(aTemp) + "qvz-receiver-" + std::to_string(GetTickCount64());
-    CreateDirectoryA(cDir.c_str(), nullptr);
-  }
-  void TearDown() override { qvz::test::RunUnix("rm -rf '" + UnixPath(cDir) + "'"); }
-  // The folder as the host names it.
-  static std::string UnixPath(const std::string& cWinPath) {
-    char aUnix[MAX_PATH * 2] = {};
-    std::string cFull = cWinPath;
-    // Wine maps the temp folder into the prefix; ask it where that is.
-    using Fn = char*(CDECL*)(LPCWSTR);
-    static Fn fUnix = reinterpret_cast<Fn>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
-    std::wstring w(cFull.begin(), cFull.end());
-    char* p = fUnix ? fUnix(w.c_str()) : nullptr;
-    if (p) {
-      lstrcpynA(aUnix, p, sizeof aUnix);
-      HeapFree(GetProcessHeap(), 0, p);
-    }
-    return aUnix;
-  }
   void Settings(const std::string& cContents) { WriteFile(cDir + "\\QVZ.INI", cContents); }
-  // Ends the program with ESC and checks it said so to the remote.
-  void EndWithEscape(ReceiverProcess& oQvz, FarEnd& oFar) {
-    oQvz.PressEscape();
-    EXPECT_EQ(oFar.Read(1, 5000), "\x09");
-    EXPECT_EQ(oQvz.WaitForExit(), 0);
-    ReleaseKeys("Escape");
-    EXPECT_EQ(oFar.Read(1, 300), "");  // exactly one TAB
-  }
-  std::string cDir;
+  qvz::test::TempFolder oFolder;
+  const std::string cDir = oFolder.Path();
   PtyPair oPair;
 };
 
@@ -111,6 +83,8 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   ASSERT_TRUE(oRemote.Disk(12, 82));  // two tracks on side 2
   AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  // The names as the program wrote them, in upper case: the host tells.
+  EXPECT_EQ(qvz::test::HostNamesIn(cDir), (std::vector<std::string>{"PRIMO.QVZ", "QVZ.INI", "SECONDO.IMG"}));
   EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
   EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", protocol::LayOutImage(tools::PatternDisk(12, 82))));
   const std::string cLog = oQvz.LogText();
@@ -119,7 +93,7 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   EXPECT_EQ(cLog.rfind("Waiting data (ESC to exit)...\r\nReceiving sectors 0 to 17\r\n", 0), 0u);
   // No settings file: one is made with the default port.
   EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // A remote that stalls inside a track (a drive retrying a sector) loses
@@ -151,7 +125,7 @@ TEST_F(ReceiverTest, AStallInsideATrackKeepsEveryByteInPlace) {
   EXPECT_EQ(cLog.compare(nAt + cPaused.size() + 3, 13, " s, complete\r"), 0) << cLog;
   EXPECT_NE(cLog.find(": 2 tracks, no track filled\r\n"), std::string::npos) << cLog;
   EXPECT_EQ(oFar.Read(1, 300), "");  // no answer but the two headers'
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // A byte lost on the line: the next header lands in the track, and the
@@ -178,7 +152,7 @@ TEST_F(ReceiverTest, ALostByteFillsItsTrackAndTheNextHeaderIsAnswered) {
   const std::string cLog = oQvz.LogText();
   EXPECT_NE(cLog.find("Missing 1 byte in sectors 18 to 35, filled with 0\r\nReceiving sectors 36 to 53\r\n"), std::string::npos) << cLog;
   EXPECT_NE(cLog.find("PERSO.QVZ: 3 tracks, filled: sectors 18 to 35\r\n"), std::string::npos) << cLog;
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // ESC let go again while the track still arrives: the rest of the track is
@@ -199,7 +173,7 @@ TEST_F(ReceiverTest, ABriefEscapeInsideATrackEndsTheProgram) {
   SetForegroundWindow(hOther);
   for (int i = 0; i < 100 && GetForegroundWindow() != hOther; ++i) Sleep(20);
   ASSERT_EQ(GetForegroundWindow(), hOther);
-  oQvz.PressEscape();
+  PressKeys("Escape");
   Sleep(200);
   ReleaseKeys("Escape");
   EXPECT_EQ(oFar.Read(1, 5000), "\x09");
@@ -235,7 +209,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   // A full disk: the reason, the prompt again, the old file whole.
   const std::string cSmall = cDir + "\\piccolo";
   CreateDirectoryA(cSmall.c_str(), nullptr);
-  SmallDisk oSmall(UnixPath(cSmall));
+  SmallDisk oSmall(qvz::test::HostPath(cSmall));
   ASSERT_TRUE(oSmall.lMounted);
   WriteFile(cSmall + "\\PIENO.QVZ", std::string(20000, 'p'));
   ASSERT_TRUE(oRemote.Disk(33, 40));
@@ -252,9 +226,8 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   EXPECT_NE(oQvz.LogText().find("Disk saved as " + cDir + "\\SALVATO.QVZ: 40 tracks, no track filled\r\n"),
             std::string::npos);
   EXPECT_EQ(ReadFile(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
-  qvz::test::UnixResult ls = qvz::test::RunUnix("ls -A '" + UnixPath(cSmall) + "'");
-  EXPECT_EQ(ls.cOutput, "PIENO.QVZ\n");  // no temporary file left
-  EndWithEscape(oQvz, oFar);
+  EXPECT_EQ(qvz::test::HostNamesIn(cSmall), std::vector<std::string>{"PIENO.QVZ"});  // no temporary file left
+  oQvz.EndWithEscape(&oFar);
 }
 
 TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
@@ -269,7 +242,7 @@ TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
   Sleep(500);
   EXPECT_TRUE(IsWindowVisible(oQvz.hMain));
   EXPECT_EQ(oQvz.WaitForExit(0), -1);
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // The one box says which port failed, why, and which ports there are: the
@@ -326,7 +299,7 @@ TEST_F(ReceiverTest, EmptyPortIsWrittenBackAsCom1) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
   EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 }  // namespace

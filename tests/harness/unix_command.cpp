@@ -36,6 +36,30 @@ std::string WindowsPath(const std::string& cUnixPath) {
   return cPath;
 }
 
+std::string HostPath(const std::string& cWindowsPath) {
+  using UnixFileName = char*(CDECL*)(LPCWSTR);
+  static const auto fUnixName =
+      reinterpret_cast<UnixFileName>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  if (!fUnixName) return {};
+  const std::wstring wPath(cWindowsPath.begin(), cWindowsPath.end());  // test paths are plain ASCII
+  char* pUnix = fUnixName(wPath.c_str());
+  if (!pUnix) return {};
+  std::string cUnix = pUnix;
+  HeapFree(GetProcessHeap(), 0, pUnix);
+  return cUnix;
+}
+
+std::vector<std::string> HostNamesIn(const std::string& cWindowsFolder) {
+  const std::string cFolder = HostPath(cWindowsFolder);
+  EXPECT_FALSE(cFolder.empty()) << "no host path for " << cWindowsFolder;
+  const UnixResult r = RunUnix("LC_ALL=C ls -A '" + cFolder + "'");
+  EXPECT_EQ(r.nExitCode, 0) << r.cOutput;
+  std::vector<std::string> aNames;
+  std::istringstream in(r.cOutput);
+  for (std::string cName; std::getline(in, cName);) aNames.push_back(cName);
+  return aNames;
+}
+
 UnixResult RunUnix(const std::string& cScript) {
   static int nRun = 0;
   const std::string cBase = RequiredEnv("QVZ_TTY") + "/run-" +
