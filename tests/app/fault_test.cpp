@@ -9,7 +9,6 @@
 #include <random>
 #include <sstream>
 
-#include "protocol/image_layout.h"
 #include "harness/host_cpu.h"
 #include "harness/pty_pair.h"
 #include "harness/temp_folder.h"

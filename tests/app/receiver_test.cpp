@@ -10,7 +10,6 @@
 #include <sstream>
 #include <thread>
 
-#include "protocol/image_layout.h"
 #include "harness/prefix_ports.h"
 #include "harness/pty_pair.h"
 #include "harness/temp_folder.h"
@@ -86,7 +85,7 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   // The names as the program wrote them, in upper case: the host tells.
   EXPECT_EQ(qvz::test::HostNamesIn(cDir), (std::vector<std::string>{"PRIMO.QVZ", "QVZ.INI", "SECONDO.IMG"}));
   EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
-  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", protocol::LayOutImage(tools::PatternDisk(12, 82))));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", tools::PatternImageFile(12, 82)));
   const std::string cLog = oQvz.LogText();
   EXPECT_EQ(Count(cLog, "Waiting data (ESC to exit)...\r\n"), 3u);
   EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);

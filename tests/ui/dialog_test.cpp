@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "harness/captured_errors.h"
-#include "harness/keyboard.h"
 #include "harness/pump.h"
 #include "test_window.h"
 #include "ui/dialog_runners.h"
@@ -190,22 +189,6 @@ TEST(DialogCloseTest, EveryCloseRequestPassesTheGuard) {
     EXPECT_EQ(nAsked, 2);
     EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
   }
-}
-
-TEST(DialogCloseTest, GuardOfTheReceiverRefusesWhileF4IsDown) {
-  TDialog oDlg(ReceiverShaped());
-  bool lRefused = false;
-  oDlg.bStart = [&](const Value&) {
-    {
-      qvz::test::HeldKey f4(VK_F4);
-      lRefused = !oDlg.End().IsTrue();
-    }
-    EXPECT_TRUE(oDlg.End().IsTrue());
-  };
-  TDialog::ActivateArgs a;
-  a.bValid = [](TWindow&) { return !(GetAsyncKeyState(VK_F4) & 0xFF00); };
-  oDlg.Activate(a);
-  EXPECT_TRUE(lRefused);
 }
 
 TEST(ModelessDialogTest, LivesBesideItsCallerAndEndsThroughClose) {
