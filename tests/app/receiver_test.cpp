@@ -95,6 +95,48 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   oQvz.EndWithEscape(&oFar);
 }
 
+// Bytes that come while the save prompt is open wait in the receive queue
+// and are read as commands once it has closed: the next disk's header is
+// answered then, and the disk arrives whole.
+TEST_F(ReceiverTest, BytesArrivingWhileTheSavePromptIsOpenWaitForIt) {
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  Remote oRemote(oFar);
+  ASSERT_TRUE(oRemote.Disk(61, 2));
+  HWND hPrompt = WaitForDialog("Salva in");
+  ASSERT_TRUE(hPrompt);
+  oFar.Write(std::string{'T', 18, 0});  // the next disk's first header
+  EXPECT_EQ(oFar.Read(1, 1500), "") << "no answer while the prompt is open";
+  AnswerSavePrompt(hPrompt, cDir + "\\primo");
+  ASSERT_EQ(oFar.Read(1, 10000), std::string(1, '\0')) << "the header is answered once the prompt has gone";
+  oFar.Write(tools::PatternTrack(62, 0));
+  ASSERT_TRUE(oRemote.Header(1));
+  oFar.Write(tools::PatternTrack(62, 1));
+  oFar.Write("E");
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\secondo");
+  ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternImageFile(61, 2)));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.QVZ", tools::PatternImageFile(62, 2)));
+  oQvz.EndWithEscape(&oFar);
+}
+
+// A port numbered above 9 is reached through the device prefix; the caption
+// names the port of the settings.
+TEST_F(ReceiverTest, APortNumberedAboveNineCarriesADiskAndNamesItselfInTheCaption) {
+  Settings("[Impostazioni]\r\nPorta=COM10\r\n");
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM10:57600,N,8,1)");
+  Remote oRemote(oFar);
+  ASSERT_TRUE(oRemote.Disk(71, 2));
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\dieci");
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_TRUE(Holds(cDir + "\\DIECI.QVZ", tools::PatternImageFile(71, 2)));
+  oQvz.EndWithEscape(&oFar);
+}
+
 // A remote that stalls inside a track (a drive retrying a sector) loses
 // nothing: every byte keeps its place and the header is answered once.
 TEST_F(ReceiverTest, AStallInsideATrackKeepsEveryByteInPlace) {
