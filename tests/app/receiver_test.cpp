@@ -66,6 +66,11 @@ class Remote {
 class ReceiverTest : public ::testing::Test {
  protected:
   void Settings(const std::string& cContents) { WriteFile(cDir + "\\QVZ.INI", cContents); }
+  // The remote sends a disk, which the user saves as cPath when asked.
+  static void SendAndSave(Remote& oRemote, unsigned nSeed, size_t nTracks, const std::string& cPath) {
+    ASSERT_TRUE(oRemote.Disk(nSeed, nTracks));
+    AnswerSavePrompt(WaitForDialog("Salva in"), cPath);
+  }
   qvz::test::TempFolder oFolder;
   const std::string cDir = oFolder.Path();
   PtyPair oPair;
@@ -77,10 +82,8 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
   Remote oRemote(oFar);
-  ASSERT_TRUE(oRemote.Disk(11, 40));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\primo");
-  ASSERT_TRUE(oRemote.Disk(12, 82));  // two tracks on side 2
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
+  SendAndSave(oRemote, 11, 40, cDir + "\\primo");
+  SendAndSave(oRemote, 12, 82, cDir + "\\Secondo.img");  // two tracks on side 2
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
   // The names as the program wrote them, in upper case: the host tells.
   EXPECT_EQ(qvz::test::HostNamesIn(cDir), (std::vector<std::string>{"PRIMO.QVZ", "QVZ.INI", "SECONDO.IMG"}));
@@ -130,8 +133,7 @@ TEST_F(ReceiverTest, APortNumberedAboveNineCarriesADiskAndNamesItselfInTheCaptio
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM10:57600,N,8,1)");
   Remote oRemote(oFar);
-  ASSERT_TRUE(oRemote.Disk(71, 2));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\dieci");
+  SendAndSave(oRemote, 71, 2, cDir + "\\dieci");
   ASSERT_TRUE(oQvz.WaitForDisksDone(1));
   EXPECT_TRUE(Holds(cDir + "\\DIECI.QVZ", tools::PatternImageFile(71, 2)));
   oQvz.EndWithEscape(&oFar);
@@ -232,8 +234,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   Remote oRemote(oFar);
   // Cancel keeps the old file.
-  ASSERT_TRUE(oRemote.Disk(31, 2));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco.qvz");
+  SendAndSave(oRemote, 31, 2, cDir + "\\disco.qvz");
   HWND hAsk = WaitForDialog("Attenzione");
   ASSERT_TRUE(hAsk);
   EXPECT_EQ(DialogText(hAsk), "Il file " + cDir + "\\disco.qvz gi\xE0 esiste. Lo sovrascrivo?");
@@ -242,8 +243,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   EXPECT_NE(oQvz.LogText().find("sectors 18 to 35\r\nDisk not saved: 2 tracks\r\nWaiting data"), std::string::npos);
   EXPECT_EQ(ReadFile(cDir + "\\DISCO.QVZ"), cOld);
   // OK replaces it.
-  ASSERT_TRUE(oRemote.Disk(32, 2));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco");
+  SendAndSave(oRemote, 32, 2, cDir + "\\disco");
   PressButton(WaitForDialog("Attenzione"), IDOK);
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
   EXPECT_TRUE(Holds(cDir + "\\DISCO.QVZ", tools::PatternDisk(32, 2)));
@@ -253,8 +253,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   SmallDisk oSmall(qvz::test::HostPath(cSmall));
   ASSERT_TRUE(oSmall.lMounted);
   WriteFile(cSmall + "\\PIENO.QVZ", std::string(20000, 'p'));
-  ASSERT_TRUE(oRemote.Disk(33, 40));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cSmall + "\\pieno");
+  SendAndSave(oRemote, 33, 40, cSmall + "\\pieno");
   PressButton(WaitForDialog("Attenzione"), IDOK);  // overwrite: yes
   HWND hError = WaitForDialog("Attenzione");
   ASSERT_TRUE(hError);
