@@ -41,7 +41,7 @@ void MAIN() {
   int nCom = -1;
 
   ui::TDialog::NewArgs d;
-  d.cCaption = "QVZ 1.00  (" + cPort + ":57600,N,8,1)";
+  d.cCaption = "QVZ 1.00  (" + cPort + ":" + kLineSettings + ")";
   d.nStyle = 0;
   d.nPixelRight = 500;
   d.nPixelBottom = 500;

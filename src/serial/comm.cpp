@@ -11,6 +11,10 @@
 namespace qvz::serial {
 namespace {
 
+// The driver's queue sizes when OPENCOMM is not given them.
+constexpr DWORD kDefaultInQueue = 1024;
+constexpr DWORD kDefaultOutQueue = 128;
+
 // The table of open ports. Only the GUI thread touches it; a reader thread
 // holds its own port's record directly. Handles count up and are never
 // reused, so a stale handle can never reach a newer port.
@@ -98,7 +102,7 @@ int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue,
 
   // Failures of these three are not fatal: a device that refuses one (a pty
   // refuses DTR) still carries bytes.
-  SetupComm(hComm, QueueSize(nInQueue, 1024), QueueSize(nOutQueue, 128));
+  SetupComm(hComm, QueueSize(nInQueue, kDefaultInQueue), QueueSize(nOutQueue, kDefaultOutQueue));
   SetCommMask(hComm, EV_RXCHAR);
   EscapeCommFunction(hComm, SETDTR);
 

@@ -29,6 +29,10 @@ namespace {
 
 enum class Wake { kData, kIdle, kFailed, kStop };
 
+// The most one cycle reads, and the reader's buffer.
+constexpr DWORD kMostACycle = 1023;
+constexpr std::size_t kBufferBytes = kMostACycle + 1;
+
 class CommReader {
  public:
   explicit CommReader(CommPort& oPort)
@@ -52,7 +56,7 @@ class CommReader {
   HANDLE hComm;
   HANDLE hIoDone;  // the event of the reader's own I/O record
   OVERLAPPED ov{};
-  char aBuffer[1024];
+  char aBuffer[kBufferBytes];
   bool lCharEventWorks = true;
   int nEmptyEvents = 0;    // character waits in a row that found nothing queued
   int nFailures = 0;       // waits in a row that failed at once
@@ -66,7 +70,7 @@ void CommReader::Run() {
     const DWORD nQueued = QueuedCount();
     const int nRoom = oPort.ring.Room();
     if (nQueued > 0 && nRoom > 0) {
-      DWORD nWanted = std::min<DWORD>({nQueued, 1023, static_cast<DWORD>(nRoom)});
+      DWORD nWanted = std::min<DWORD>({nQueued, kMostACycle, static_cast<DWORD>(nRoom)});
       DWORD nRead = 0;
       bool lRead = ReadQueued(nWanted, nRead);
       if (Stopping()) return;

@@ -4,18 +4,12 @@
 #include "ui/dialog_template.h"
 #include "ui/framework_cells.h"
 #include "ui/framework_error.h"
+#include "ui/framework_messages.h"
 #include "ui/system_font.h"
 #include "ui/window_geometry.h"
 #include "ui/window_text.h"
 
 namespace qvz::ui {
-namespace {
-
-// The framework's colour request: wParam is the device context.
-constexpr UINT kColorRequest = 0x0806;
-
-}  // namespace
-
 TControl::~TControl() { LeaveParent(); }
 
 int TControl::GetNewId() {

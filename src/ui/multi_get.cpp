@@ -18,6 +18,10 @@ constexpr WPARAM kCtrlZ = 26;
 // Characters below this one are control characters.
 constexpr WPARAM kFirstPrintable = 32;
 
+// The size of a control made without one, in pixels.
+constexpr int kDefaultWidth = 200;
+constexpr int kDefaultHeight = 80;
+
 bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 bool IsEditingControlChar(WPARAM nKey) {
@@ -29,8 +33,8 @@ bool IsEditingControlChar(WPARAM nKey) {
 TMultiGet::TMultiGet(const NewArgs& a) {
   nTop = a.nTop.value_or(0);
   nLeft = a.nLeft.value_or(0);
-  nBottom = nTop + a.nHeight.value_or(80) - 1;
-  nRight = nLeft + a.nWidth.value_or(200) - 1;
+  nBottom = nTop + a.nHeight.value_or(kDefaultHeight) - 1;
+  nRight = nLeft + a.nWidth.value_or(kDefaultWidth) - 1;
   bSetGet = a.bSetGet;
   oWnd = a.oWnd ? a.oWnd : GETWNDDEFAULT();
   if (a.oFont) SetFont(a.oFont);
