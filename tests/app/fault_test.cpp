@@ -7,7 +7,6 @@
 
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "harness/host_cpu.h"
 #include "harness/pty_pair.h"
@@ -142,7 +141,7 @@ TEST_F(FaultTest, BadSettingsGiveTheDefaultOrTheOpeningError) {
     ReceiverProcess oQvz(cDir);
     ASSERT_TRUE(oQvz.WaitForMainWindow());
     EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
-    EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+    EXPECT_NE(qvz::test::ContentOf(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
     oQvz.EndWithEscape();
   }
   {

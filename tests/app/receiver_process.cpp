@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "dialog_answers.h"
+#include "harness/temp_folder.h"
 #include "harness/unix_command.h"
 #include "key_input.h"
 #include "poll_until.h"
@@ -90,10 +89,14 @@ int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
 // read as up again once the window has the focus.
 void ReceiverProcess::EndWithEscape(qvz::test::FarEnd* oFar, DWORD nTimeoutMs) {
   PressKeys("Escape");
-  if (oFar) EXPECT_EQ(oFar->Read(1, 5000), "\x09");
+  if (oFar) {
+    EXPECT_EQ(oFar->Read(1, 5000), "\x09");
+  }
   EXPECT_EQ(WaitForExit(nTimeoutMs), 0);
   ReleaseKeys("Escape");
-  if (oFar) EXPECT_EQ(oFar->Read(1, 300), "");  // exactly one TAB
+  if (oFar) {
+    EXPECT_EQ(oFar->Read(1, 300), "");  // exactly one TAB
+  }
 }
 
 void PressKeys(const std::string& cKeys) {
@@ -119,15 +122,8 @@ size_t Count(const std::string& cText, const std::string& cPart) {
   return n;
 }
 
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 bool Holds(const std::string& cPath, const std::string& cExpected) {
-  return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && ReadFile(cPath) == cExpected;
+  return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && qvz::test::ContentOf(cPath) == cExpected;
 }
 
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {

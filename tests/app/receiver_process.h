@@ -48,8 +48,6 @@ class ReceiverProcess {
 
 // How many times cPart stands in cText.
 size_t Count(const std::string& cText, const std::string& cPart);
-// A file's whole content ("" when it cannot be read).
-std::string ReadFile(const std::string& cPath);
 // Whether the file holds exactly cExpected (no dump of a long image on failure).
 bool Holds(const std::string& cPath, const std::string& cExpected);
 

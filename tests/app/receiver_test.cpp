@@ -94,7 +94,7 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);
   EXPECT_EQ(cLog.rfind("Waiting data (ESC to exit)...\r\nReceiving sectors 0 to 17\r\n", 0), 0u);
   // No settings file: one is made with the default port.
-  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  EXPECT_NE(qvz::test::ContentOf(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
   oQvz.EndWithEscape(&oFar);
 }
 
@@ -241,7 +241,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   CancelDialog(hAsk);
   ASSERT_TRUE(oQvz.WaitForDisksDone(1));
   EXPECT_NE(oQvz.LogText().find("sectors 18 to 35\r\nDisk not saved: 2 tracks\r\nWaiting data"), std::string::npos);
-  EXPECT_EQ(ReadFile(cDir + "\\DISCO.QVZ"), cOld);
+  EXPECT_EQ(qvz::test::ContentOf(cDir + "\\DISCO.QVZ"), cOld);
   // OK replaces it.
   SendAndSave(oRemote, 32, 2, cDir + "\\disco");
   PressButton(WaitForDialog("Attenzione"), IDOK);
@@ -265,7 +265,7 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   EXPECT_TRUE(Holds(cDir + "\\SALVATO.QVZ", tools::PatternDisk(33, 40)));
   EXPECT_NE(oQvz.LogText().find("Disk saved as " + cDir + "\\SALVATO.QVZ: 40 tracks, no track filled\r\n"),
             std::string::npos);
-  EXPECT_EQ(ReadFile(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
+  EXPECT_EQ(qvz::test::ContentOf(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
   EXPECT_EQ(qvz::test::HostNamesIn(cSmall), std::vector<std::string>{"PIENO.QVZ"});  // no temporary file left
   oQvz.EndWithEscape(&oFar);
 }
@@ -338,7 +338,7 @@ TEST_F(ReceiverTest, EmptyPortIsWrittenBackAsCom1) {
   ReceiverProcess oQvz(cDir);
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
-  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  EXPECT_NE(qvz::test::ContentOf(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
   oQvz.EndWithEscape(&oFar);
 }
 

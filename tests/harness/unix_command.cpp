@@ -7,17 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "harness/temp_folder.h"
+
 namespace qvz::test {
-namespace {
-
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-}  // namespace
 
 std::string RequiredEnv(const char* cName) {
   char aValue[1024];
@@ -92,8 +84,8 @@ UnixResult RunUnix(const std::string& cScript) {
     Sleep(1);
   }
   UnixResult result;
-  result.nExitCode = std::atoi(ReadFile(cDone).c_str());
-  result.cOutput = ReadFile(WindowsPath(cBase + ".out"));
+  result.nExitCode = std::atoi(ContentOf(cDone).c_str());
+  result.cOutput = ContentOf(WindowsPath(cBase + ".out"));
   for (const char* cSuffix : {".rc", ".out", ".sh"}) DeleteFileA(WindowsPath(cBase + cSuffix).c_str());
   return result;
 }

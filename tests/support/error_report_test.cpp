@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "harness/box_answerer.h"
 #include "harness/temp_folder.h"
@@ -34,15 +32,6 @@ std::string Quoted(const std::string& cPath) {
   c.append(cPath).push_back('"');
   return c;
 }
-
-std::string ReadWhole(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-bool FileExists(const std::string& cPath) { return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The mail catcher stands in for the mail program while a test runs: it is
 // the prefix's handler for "mailto:" addresses, and the previous one comes
@@ -78,10 +67,10 @@ class MailCatcher {
 
   // The address the mail program was given; waits for it up to 30 seconds.
   std::string Address() const {
-    for (int i = 0; i < 3000 && !FileExists(cFile); ++i) Sleep(10);
-    return ReadWhole(cFile);
+    for (int i = 0; i < 3000 && !test::Exists(cFile); ++i) Sleep(10);
+    return test::ContentOf(cFile);
   }
-  bool Called() const { return FileExists(cFile); }
+  bool Called() const { return test::Exists(cFile); }
 
  private:
   static constexpr const char* kKey = "mailto\\shell\\open\\command";
