@@ -9,13 +9,12 @@
 #include "runtime/proc_trace.h"
 #include "runtime/scoped_flag.h"
 #include "support/key_state.h"
-#include "ui/messages.h"
 #include "ui/multi_get.h"
 
 namespace qvz::app {
 namespace {
 
-constexpr int kEsc = 27;
+constexpr int kEsc = support::kKeyEscape;
 
 bool& LoopRunning() {
   static bool lRunning = false;

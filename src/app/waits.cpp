@@ -12,7 +12,7 @@
 namespace qvz::app {
 namespace {
 
-constexpr int kEsc = 27;
+constexpr int kEsc = support::kKeyEscape;
 constexpr DWORD kIdleSliceMs = 20;
 
 // After a pass that found nothing: sleeps until a message (posted, sent from
