@@ -73,8 +73,14 @@ UnixResult RunUnix(const std::string& cScript) {
     ADD_FAILURE() << "cannot start /bin/sh: error " << GetLastError();
     return {};
   }
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  // Wine starts a host program without a Windows process: hProcess comes
+  // back null and hThread holds whatever lay on the stack, at times the value
+  // of a handle of this program (a port's, say), which closing it would
+  // close. Only a process handle says that the two are real.
+  if (pi.hProcess) {
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
   const ULONGLONG nDeadline = GetTickCount64() + 30000;
   while (GetFileAttributesA(cDone.c_str()) == INVALID_FILE_ATTRIBUTES) {
     if (GetTickCount64() > nDeadline) {
