@@ -167,14 +167,17 @@ qvz_wine_server_pid() {
 }
 
 # The test prefix: COM1 and COM2 mapped to fixed links in $QVZ_TTY, which
-# tests point at fresh pty pairs. COM3 is the machine's own serial port,
-# where it has one: unlike a pty, its character-event wait really waits.
+# tests point at fresh pty pairs. COM10 names the same link as COM1: a port
+# numbered above 9 opens only through the device prefix. COM3 is the
+# machine's own serial port, where it has one: unlike a pty, its
+# character-event wait really waits.
 # There is no window manager on the test display: a managed window would
 # wait two seconds for one at every close.
 qvz_test_prefix_settings() {
   qvz_set_registry 'HKLM\Software\Wine\Ports' COM1 "$QVZ_TTY/com1"
   qvz_set_registry 'HKLM\Software\Wine\Ports' COM2 "$QVZ_TTY/com2"
   qvz_set_registry 'HKLM\Software\Wine\Ports' COM3 /dev/ttyS0
+  qvz_set_registry 'HKLM\Software\Wine\Ports' COM10 "$QVZ_TTY/com1"
   qvz_set_registry 'HKCU\Software\Wine\X11 Driver' Managed N
 }
 
@@ -198,15 +201,15 @@ qvz_start_services() {
   [ -s "$displayfile" ] || { qvz_log "Xvfb gave no display within 30 seconds"; return 1; }
   export DISPLAY=:$(head -n1 "$displayfile")
 
-  qvz_make_prefix .qvz-prefix-v3 qvz_test_prefix_settings
+  qvz_make_prefix .qvz-prefix-v4 qvz_test_prefix_settings
   # The tests start only once the device manager has made the links again. A
   # server left running for this prefix (by a run that was killed) would
   # never make them again, so it goes first.
-  qvz_stop_wine_server_and_links com1 com2 com3
+  qvz_stop_wine_server_and_links com1 com2 com3 com10
   wineserver -f -p >/dev/null 2>&1 </dev/null &
   QVZ_PIDS+=($!)
   "$QVZ_WINE64" wineboot >/dev/null 2>&1 </dev/null
-  qvz_wait_for_port_links com1="$QVZ_TTY/com1" com2="$QVZ_TTY/com2" com3=/dev/ttyS0
+  qvz_wait_for_port_links com1="$QVZ_TTY/com1" com2="$QVZ_TTY/com2" com3=/dev/ttyS0 com10="$QVZ_TTY/com1"
 }
 
 # A fresh pty pair behind the fixed links: COM1 is the program's end, COM2

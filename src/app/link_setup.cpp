@@ -12,6 +12,11 @@
 namespace qvz::app {
 namespace {
 
+// The device name's prefix that reaches ports numbered above 9 too.
+constexpr const char* kDevicePrefix = "\\\\.\\";
+// The driver's queues, for receiving and for sending.
+constexpr long long kDriverQueueBytes = 16384;
+
 int Fail(int nCom, const std::string& cMessage) {
   if (nCom >= 0) serial::CLOSECOMM(nCom);
   support::POPMSG(cMessage, 1);
@@ -23,17 +28,17 @@ int Fail(int nCom, const std::string& cMessage) {
 int APRICOM(ui::TDialog& oDlg, const std::string& cPort) {
   runtime::ProcMark mark("APRICOM", __LINE__);
   const std::string cWhich = " (" + cPort + ").";
-  const int nCom = serial::OPENCOMM("\\\\.\\" + cPort, 16384, 16384);
+  const int nCom = serial::OPENCOMM(kDevicePrefix + cPort, kDriverQueueBytes, kDriverQueueBytes);
   if (nCom < 0) return Fail(nCom, OpenErrorMessage(cPort, serial::OpenCommError(), serial::SerialPortNames()));
   std::string cDcb;
   mark.SetLine(__LINE__);
-  if (!serial::BUILDCOMMDCB("57600,N,8,1", cDcb))
+  if (!serial::BUILDCOMMDCB(kLineSettings, cDcb))
     return Fail(nCom, "Errore di impostazione dei parametri di comunicazione" + cWhich);
   if (!serial::SETCOMMSTATE(nCom, cDcb))
     return Fail(nCom, "Errore di impostazione della porta di comunicazione" + cWhich);
   oDlg.bCommNotify = [&oDlg](WPARAM w, LPARAM l) { return DrainAction(oDlg, w, l); };
   mark.SetLine(__LINE__);
-  if (!serial::ENABLECOMMNOTIFICATION(nCom, oDlg.hWnd, 1, -1))
+  if (!serial::ENABLECOMMNOTIFICATION(nCom, oDlg.hWnd, kNotifyAfterBytes, kNoSendNotification))
     return Fail(nCom, "Errore di abilitazione della notifica" + cWhich);
   return nCom;
 }

@@ -14,8 +14,6 @@
 namespace qvz::app {
 namespace {
 
-constexpr int kEsc = 27;
-constexpr int kF4 = 115;
 const char* const kSettingsFile = ".\\QVZ.INI";
 
 std::string PortFromSettings() {
@@ -27,15 +25,14 @@ std::string PortFromSettings() {
   return cPort;
 }
 
-// The guard of a running dialog: no end while F4 is down (Alt+F4), and none
-// while the transfer loop runs unless ESC, which ends the loop, is down too:
-// a dialog hidden under a running loop would hold the port unseen.
-bool MayEnd(ui::TWindow&) {
-  if (support::GETASYNCKEYSTATE(kF4)) return false;
-  return !TransferLoopRunning() || support::GETASYNCKEYSTATE(kEsc);
-}
-
 }  // namespace
+
+// A dialog hidden under a running loop would hold the port unseen, hence
+// the second condition.
+bool MayEnd(ui::TWindow&) {
+  if (support::GETASYNCKEYSTATE(support::kKeyF4)) return false;
+  return !TransferLoopRunning() || support::GETASYNCKEYSTATE(support::kKeyEscape);
+}
 
 void MAIN() {
   runtime::ProcMark mark("MAIN", __LINE__);
@@ -44,7 +41,7 @@ void MAIN() {
   int nCom = -1;
 
   ui::TDialog::NewArgs d;
-  d.cCaption = "QVZ 1.00  (" + cPort + ":57600,N,8,1)";
+  d.cCaption = "QVZ 1.00  (" + cPort + ":" + kLineSettings + ")";
   d.nStyle = 0;
   d.nPixelRight = 500;
   d.nPixelBottom = 500;

@@ -5,13 +5,19 @@
 #include "ui/window.h"
 
 namespace qvz::app {
+namespace {
+
+// The most a drain takes out of the port's ring at once.
+constexpr std::size_t kDrainBytes = 1000;
+
+}  // namespace
 
 bool SENDSTR(int nCom, const std::string& cData) {
   return serial::WRITECOMM(nCom, cData) == static_cast<int>(cData.size());
 }
 
 std::string RECEIVESTR(int nCom) {
-  std::string cBuf(1000, ' ');
+  std::string cBuf(kDrainBytes, ' ');
   int n = serial::READCOMM(nCom, cBuf);
   if (n <= 0) return {};
   cBuf.resize(static_cast<size_t>(n));
@@ -19,13 +25,13 @@ std::string RECEIVESTR(int nCom) {
 }
 
 void CONNECT(int nCom) {
-  serial::ENABLECOMMNOTIFICATION(nCom, nullptr, 1, -1);
+  serial::ENABLECOMMNOTIFICATION(nCom, nullptr, kNotifyAfterBytes, kNoSendNotification);
   AppendToQueue(RECEIVESTR(nCom));
 }
 
 runtime::Value DrainAction(ui::TWindow& oWnd, WPARAM nCom, LPARAM) {
   CONNECT(static_cast<int>(nCom));
-  return serial::ENABLECOMMNOTIFICATION(static_cast<int>(nCom), oWnd.hWnd, 1, -1);
+  return serial::ENABLECOMMNOTIFICATION(static_cast<int>(nCom), oWnd.hWnd, kNotifyAfterBytes, kNoSendNotification);
 }
 
 }  // namespace qvz::app

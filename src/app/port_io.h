@@ -14,6 +14,11 @@ class TWindow;
 
 namespace qvz::app {
 
+// What the receiver asks of its port's notification: a receive threshold of
+// one byte, and none for sending.
+constexpr long long kNotifyAfterBytes = 1;
+constexpr long long kNoSendNotification = -1;
+
 // Writes cData; true when the port reports every byte written.
 bool SENDSTR(int nCom, const std::string& cData);
 

@@ -4,14 +4,9 @@
 #include <windows.h>
 
 #include "app/main_window.h"
-#include "support/error_handler.h"
-#include "support/shut_down.h"
-#include "support/start_up.h"
+#include "support/program_run.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  qvz::support::ERRORSYS();
-  qvz::support::StartUp();
-  qvz::app::MAIN();
-  qvz::support::ShutDown();
+  qvz::support::RunProgram(qvz::app::MAIN);
   return 0;
 }

@@ -9,13 +9,12 @@
 #include "runtime/proc_trace.h"
 #include "runtime/scoped_flag.h"
 #include "support/key_state.h"
-#include "ui/messages.h"
 #include "ui/multi_get.h"
 
 namespace qvz::app {
 namespace {
 
-constexpr int kEsc = 27;
+constexpr int kEsc = support::kKeyEscape;
 
 bool& LoopRunning() {
   static bool lRunning = false;
@@ -85,9 +84,6 @@ bool TRK(int nCom, ui::TMultiGet& oGet, protocol::Receiver& oRules) {
 
 // A helper of the procedures that log, not marked itself: an error in it is
 // reported as theirs.
-void MESSAGE(ui::TMultiGet& oGet, const std::string& cMsg) {
-  oGet.VarPut(oGet.VarGet().AsText() + cMsg + "\r\n");
-  ui::SENDMESSAGE(oGet.hWnd, EM_REPLACESEL, 0, runtime::Value(cMsg + "\r\n"));
-}
+void MESSAGE(ui::TMultiGet& oGet, const std::string& cMsg) { oGet.AppendLine(cMsg); }
 
 }  // namespace qvz::app

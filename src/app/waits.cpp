@@ -12,7 +12,7 @@
 namespace qvz::app {
 namespace {
 
-constexpr int kEsc = 27;
+constexpr int kEsc = support::kKeyEscape;
 constexpr DWORD kIdleSliceMs = 20;
 
 // After a pass that found nothing: sleeps until a message (posted, sent from
@@ -22,7 +22,7 @@ void IdleUntilMessage(std::optional<std::int64_t> nLeftMs) {
   if (QueuedBytes() > 0) return;
   DWORD nSlice = kIdleSliceMs;
   if (nLeftMs) nSlice = static_cast<DWORD>(std::clamp<std::int64_t>(*nLeftMs, 0, kIdleSliceMs));
-  if (nSlice > 0) MsgWaitForMultipleObjectsEx(0, nullptr, nSlice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (nSlice > 0) MsgWaitForMultipleObjectsEx(0, nullptr, nSlice, ui::AllInputMask(), MWMO_INPUTAVAILABLE);
 }
 
 }  // namespace

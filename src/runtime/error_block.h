@@ -1,9 +1,14 @@
 #pragma once
 // The one place every run-time error goes. An error is raised where it
 // arises, and the block's answer becomes the failing operation's result;
-// window and dialog procedures and thread start routines catch every
-// exception at their boundary and hand it here too, so none crosses into
-// the platform.
+// window and dialog procedures catch every exception at their boundary and
+// hand it here too, so none crosses into the platform.
+//
+// The block belongs to the GUI thread: it shows messages and reports, keeps
+// the procedure trace and may end the program, so only the GUI thread calls
+// SetErrorBlock, RaiseError and DeliverToErrorBlock. Another thread catches
+// at its start routine, keeps the failure and hands it to the GUI thread,
+// which raises it (a port's reader does so).
 
 #include <exception>
 #include <functional>

@@ -7,6 +7,17 @@
 
 namespace qvz::runtime {
 
+// Generic codes (genCode) of the run time's description table.
+constexpr int kGenZeroDivisor = 5;        // "Zero divisor"
+constexpr int kGenOpenError = 21;         // "Open error"
+constexpr int kGenCorruption = 32;        // "Corruption detected"
+constexpr int kGenAppendLock = 40;        // "Append lock failed"
+constexpr int kGenOleAutomation = 1001;   // a failed OLE automation call
+
+// Subsystem codes (subCode) of the table drivers that the handler knows.
+constexpr int kSubCorruptTable = 1012;
+constexpr int kSubDiskFull = 2016;
+
 struct RuntimeError : std::exception {
   int genCode = 0;
   int subCode = 0;

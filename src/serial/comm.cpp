@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 
+#include "runtime/error_block.h"
 #include "serial/comm_port.h"
 
 namespace qvz::serial {
 namespace {
+
+// The driver's queue sizes when OPENCOMM is not given them.
+constexpr DWORD kDefaultInQueue = 1024;
+constexpr DWORD kDefaultOutQueue = 128;
 
 // The table of open ports. Only the GUI thread touches it; a reader thread
 // holds its own port's record directly. Handles count up and are never
@@ -62,6 +68,24 @@ CommPort* FindPort(int nCom) {
 
 DWORD OpenCommError() { return LastOpenError(); }
 
+void RaiseReaderFailure(CommPort& oPort) {
+  if (!oPort.lReaderFailed.exchange(false, std::memory_order_acquire)) return;
+  runtime::DeliverToErrorBlock(std::exchange(oPort.pReaderFailure, nullptr));
+}
+
+namespace {
+
+// The open port with this handle, after raising a failure that ended its
+// reader; null for a handle that is not open.
+CommPort* UsablePort(int nCom) {
+  CommPort* oPort = FindPort(nCom);
+  if (!oPort) return nullptr;
+  RaiseReaderFailure(*oPort);
+  return FindPort(nCom);  // the error's handling pumps messages, which may close the port
+}
+
+}  // namespace
+
 DWORD QueueSize(std::optional<long long> nArg, DWORD nDefault) {
   if (!nArg) return nDefault;
   return static_cast<DWORD>(static_cast<unsigned long long>(*nArg) & 0xFFFF);
@@ -78,7 +102,7 @@ int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue,
 
   // Failures of these three are not fatal: a device that refuses one (a pty
   // refuses DTR) still carries bytes.
-  SetupComm(hComm, QueueSize(nInQueue, 1024), QueueSize(nOutQueue, 128));
+  SetupComm(hComm, QueueSize(nInQueue, kDefaultInQueue), QueueSize(nOutQueue, kDefaultOutQueue));
   SetCommMask(hComm, EV_RXCHAR);
   EscapeCommFunction(hComm, SETDTR);
 
@@ -123,7 +147,7 @@ bool CLOSECOMM(int nCom) {
 }
 
 int READCOMM(int nCom, std::string& cBuf) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort || cBuf.empty()) return 0;
   int nCount = oPort->ring.Take(cBuf.data(), cBuf.size());
   if (nCount > 0) SetEvent(oPort->hRoom.Get());
@@ -133,7 +157,7 @@ int READCOMM(int nCom, std::string& cBuf) {
 // Counts are plain ints: data of 32768 bytes or more is written whole and its
 // full count returned, rather than a count cut to 16 bits.
 int WRITECOMM(int nCom, const std::string& cData) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort) return 0;
   HANDLE hComm = oPort->hComm.Get();
   runtime::UniqueHandle hDone(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -153,7 +177,7 @@ int WRITECOMM(int nCom, const std::string& cData) {
 
 bool ENABLECOMMNOTIFICATION(int nCom, HWND hWnd, std::optional<long long>,
                             std::optional<long long>) {
-  CommPort* oPort = FindPort(nCom);
+  CommPort* oPort = UsablePort(nCom);
   if (!oPort) return false;
   oPort->hWndNotify.store(hWnd, std::memory_order_release);
   return true;

@@ -5,6 +5,11 @@
 // All five functions are for the GUI thread. A port handle is positive for an
 // open port and -1 for a failed open; a handle that is not open (never was,
 // or already closed) is refused with the function's failure result.
+//
+// A failure that ends a port's reader thread is kept in the port and raised
+// on the GUI thread, through the error block, by the next READCOMM, WRITECOMM
+// or ENABLECOMMNOTIFICATION on the port; the reader posts the notify message
+// to the registered window so that this comes soon.
 
 #include <windows.h>
 

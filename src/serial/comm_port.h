@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <exception>
+#include <functional>
 
 #include "runtime/unique_handle.h"
 #include "serial/port_ring.h"
@@ -19,6 +21,11 @@ struct CommPort {
   runtime::UniqueHandle hRoom;       // auto-reset; set by READCOMM when it frees ring room
   runtime::UniqueHandle hReaderIo;   // manual-reset; the event of the reader's own I/O record
   runtime::UniqueHandle hThread;     // the reader thread
+  // A failure that ended the reader. Written by the reader thread as its
+  // last act, before it sets lReaderFailed (release); taken by the GUI thread
+  // once it has seen lReaderFailed (acquire) and cleared it.
+  std::exception_ptr pReaderFailure;
+  std::atomic<bool> lReaderFailed{false};
 };
 
 // The open port with this handle, or null. GUI thread only.
@@ -26,6 +33,16 @@ CommPort* FindPort(int nCom);
 
 // The reader thread's start routine; its argument is the CommPort.
 DWORD WINAPI CommReaderThread(LPVOID pPort);
+
+// The reader thread's boundary: runs bRead, and when it fails keeps the
+// failure in the port (the reader has then ended) and posts the notify
+// message to the registered window, so that the GUI thread soon calls on
+// the port and raises it there. Reader thread only.
+void RunReaderGuarded(CommPort& oPort, const std::function<void()>& bRead) noexcept;
+
+// Hands a failure that ended the port's reader to the error block, once.
+// GUI thread only: the error block is the GUI thread's.
+void RaiseReaderFailure(CommPort& oPort);
 
 // Read timeout of the reader's waiting read, and so the longest a stop waits
 // when the platform cannot cancel a pending read.

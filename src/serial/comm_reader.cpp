@@ -12,13 +12,15 @@
 // returns at once with nothing, as on a pty under Wine) a one-byte read with
 // a time limit, which blocks without using the processor. A device that
 // keeps failing at once (a pulled adapter) makes the reader back off.
+//
+// An exception ends the reader: it is kept in the port for the GUI thread,
+// which raises it (the error block is not for this thread).
 
 #include <windows.h>
 
 #include <algorithm>
 #include <exception>
 
-#include "runtime/error_block.h"
 #include "runtime/unique_handle.h"
 #include "serial/comm_port.h"
 
@@ -26,6 +28,10 @@ namespace qvz::serial {
 namespace {
 
 enum class Wake { kData, kIdle, kFailed, kStop };
+
+// The most one cycle reads, and the reader's buffer.
+constexpr DWORD kMostACycle = 1023;
+constexpr std::size_t kBufferBytes = kMostACycle + 1;
 
 class CommReader {
  public:
@@ -50,7 +56,7 @@ class CommReader {
   HANDLE hComm;
   HANDLE hIoDone;  // the event of the reader's own I/O record
   OVERLAPPED ov{};
-  char aBuffer[1024];
+  char aBuffer[kBufferBytes];
   bool lCharEventWorks = true;
   int nEmptyEvents = 0;    // character waits in a row that found nothing queued
   int nFailures = 0;       // waits in a row that failed at once
@@ -64,7 +70,7 @@ void CommReader::Run() {
     const DWORD nQueued = QueuedCount();
     const int nRoom = oPort.ring.Room();
     if (nQueued > 0 && nRoom > 0) {
-      DWORD nWanted = std::min<DWORD>({nQueued, 1023, static_cast<DWORD>(nRoom)});
+      DWORD nWanted = std::min<DWORD>({nQueued, kMostACycle, static_cast<DWORD>(nRoom)});
       DWORD nRead = 0;
       bool lRead = ReadQueued(nWanted, nRead);
       if (Stopping()) return;
@@ -192,13 +198,21 @@ void CommReader::BackOff() {
 
 }  // namespace
 
-DWORD WINAPI CommReaderThread(LPVOID pPort) {
+void RunReaderGuarded(CommPort& oPort, const std::function<void()>& bRead) noexcept {
   try {
-    CommReader oReader(*static_cast<CommPort*>(pPort));
-    oReader.Run();
+    bRead();
   } catch (...) {
-    runtime::DeliverToErrorBlock(std::current_exception());
+    oPort.pReaderFailure = std::current_exception();
+    oPort.lReaderFailed.store(true, std::memory_order_release);
+    // Posted, not sent: nothing waits for the GUI thread any more.
+    if (HWND hWnd = oPort.hWndNotify.load(std::memory_order_acquire))
+      PostMessageA(hWnd, WM_COMMNOTIFY, static_cast<WPARAM>(oPort.nHandle), 1);
   }
+}
+
+DWORD WINAPI CommReaderThread(LPVOID pPort) {
+  CommPort& oPort = *static_cast<CommPort*>(pPort);
+  RunReaderGuarded(oPort, [&oPort] { CommReader(oPort).Run(); });
   return 0;
 }
 

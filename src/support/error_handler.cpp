@@ -30,16 +30,18 @@ std::string Upper(std::string c) {
 // The message of an error that abandons the failing operation, or none.
 std::optional<std::string> AbandonMessage(const RuntimeError& e) {
   const std::string cFile = Upper(e.filename);
-  if (e.osCode == 21) return "Disco " + cFile + " non pronto.";
-  if (e.osCode == 27 || e.osCode == 31) return "Disco " + cFile + " non formattato.";
-  if (e.osCode == 19) return "Disco " + cFile + " protetto da scrittura.";
-  if (e.osCode == 82) return "Directory " + cFile + " piena.";
-  if (e.subCode == 2016) return "Spazio sul disco " + cFile + " insufficiente.";
-  if (e.osCode == 5) return "Impossibile accedere al file " + cFile + ".";
-  if (e.osCode == 3) return "Percorso " + cFile + " non trovato.";
-  if (e.osCode == 2) return "Impossibile aprire il file " + cFile + ".";
-  if (e.subCode == 1012 || e.genCode == 32) return "Il file " + cFile + " risulta corrotto.";
-  if (e.genCode == 1001) return ERRORMESSAGE(e);
+  const int nOs = e.osCode;
+  if (nOs == ERROR_NOT_READY) return "Disco " + cFile + " non pronto.";
+  if (nOs == ERROR_SECTOR_NOT_FOUND || nOs == ERROR_GEN_FAILURE) return "Disco " + cFile + " non formattato.";
+  if (nOs == ERROR_WRITE_PROTECT) return "Disco " + cFile + " protetto da scrittura.";
+  if (nOs == ERROR_CANNOT_MAKE) return "Directory " + cFile + " piena.";
+  if (e.subCode == runtime::kSubDiskFull) return "Spazio sul disco " + cFile + " insufficiente.";
+  if (nOs == ERROR_ACCESS_DENIED) return "Impossibile accedere al file " + cFile + ".";
+  if (nOs == ERROR_PATH_NOT_FOUND) return "Percorso " + cFile + " non trovato.";
+  if (nOs == ERROR_FILE_NOT_FOUND) return "Impossibile aprire il file " + cFile + ".";
+  if (e.subCode == runtime::kSubCorruptTable || e.genCode == runtime::kGenCorruption)
+    return "Il file " + cFile + " risulta corrotto.";
+  if (e.genCode == runtime::kGenOleAutomation) return ERRORMESSAGE(e);
   return std::nullopt;
 }
 
@@ -84,9 +86,9 @@ Value DEFERROR(const RuntimeError& oError) {
     POPMSG(*cMessage, 1);
     throw runtime::SequenceBreak{oError};
   }
-  if (oError.genCode == 5) return 0;
-  if ((oError.genCode == 21 && oError.osCode == 32 && oError.canDefault) ||
-      (oError.genCode == 40 && oError.canDefault)) {
+  if (oError.genCode == runtime::kGenZeroDivisor) return 0;
+  const bool lSharedOpen = oError.genCode == runtime::kGenOpenError && oError.osCode == ERROR_SHARING_VIOLATION;
+  if ((lSharedOpen || oError.genCode == runtime::kGenAppendLock) && oError.canDefault) {
     runtime::NETERR(true);
     return false;
   }

@@ -3,7 +3,11 @@
 
 namespace qvz::support {
 
-// True while the key (a virtual-key code: 27 ESC, 115 F4) is held down.
+// The virtual-key codes the receiver asks about.
+constexpr int kKeyEscape = 27;  // VK_ESCAPE
+constexpr int kKeyF4 = 115;     // VK_F4
+
+// True while the key (a virtual-key code) is held down.
 bool GETASYNCKEYSTATE(int nKey);
 
 }  // namespace qvz::support

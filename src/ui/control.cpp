@@ -1,32 +1,16 @@
 #include "ui/control.h"
 
-#include <algorithm>
-
 #include "ui/client_fill.h"
 #include "ui/dialog_template.h"
 #include "ui/framework_cells.h"
 #include "ui/framework_error.h"
+#include "ui/framework_messages.h"
 #include "ui/system_font.h"
 #include "ui/window_geometry.h"
 #include "ui/window_text.h"
 
 namespace qvz::ui {
-namespace {
-
-// The framework's colour request: wParam is the device context.
-constexpr UINT kColorRequest = 0x0806;
-
-}  // namespace
-
-TControl::~TControl() {
-  if (!oWnd) return;
-  std::erase(oWnd->aControls, static_cast<TWindow*>(this));
-  if (oWnd->oClient == this) oWnd->oClient = nullptr;
-  if (oWnd->oCtlFocus == this) {
-    oWnd->oCtlFocus = nullptr;
-    oWnd->hCtlFocus = nullptr;
-  }
-}
+TControl::~TControl() { LeaveParent(); }
 
 int TControl::GetNewId() {
   static int nInitID = 100;

@@ -9,6 +9,7 @@
 #include "ui/dialog_template.h"
 #include "ui/framework_cells.h"
 #include "ui/framework_error.h"
+#include "ui/framework_messages.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
 #include "ui/system_font.h"
@@ -21,9 +22,6 @@ namespace {
 
 constexpr DWORD kDefaultStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kResizableFrame = WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
-constexpr UINT kFrameworkClick = 0x0800;
-constexpr UINT kFrameworkChange = 0x0805;
-constexpr UINT kFrameworkListClosed = 0x0812;
 constexpr const char* kNoMoreModeless = "Not possible to create more non-modal Dialogs";
 
 int& ActivationsInProgress() {
@@ -169,7 +167,7 @@ void TDialog::Activate(ActivateArgs a) {
                       : DIALOGBOXINDIRECT(hInstance, cTemplate, hOwner, this);
     }
     nResult = nEnd;
-    if (nEnd == 65535) CREATEDLGERROR(*this);
+    if (nEnd == kDialogNotCreated) CREATEDLGERROR(*this);
   } else if (!aControls.empty() && !CANREGDIALOG()) {
     MessageBoxA(nullptr, kNoMoreModeless, "Alert", MB_OK | MB_ICONWARNING);
   } else {
@@ -324,7 +322,7 @@ Value TDialog::Command(WPARAM w, LPARAM l) {
     End();
     return true;
   }
-  if (nCmdId != 0 && nCode == 0) {
+  if (nCmdId != 0 && nCode == kNotifyClicked) {
     if (hCtl && nCmdId != IDCANCEL) {
       if (oCtlFocus && oCtlFocus->nId != nCmdId && !oCtlFocus->lValid()) return {};
       if (TWindow* oCtl = ControlWithId(nCmdId))
@@ -345,8 +343,8 @@ Value TDialog::Command(WPARAM w, LPARAM l) {
     return {};
   }
   if (nCmdId != 0 && hCtl) {
-    if (nCode == 1 || nCode == 6) SendMessageA(hCtl, kFrameworkChange, 0, 0);
-    if (nCode == 8) SendMessageA(hCtl, kFrameworkListClosed, 0, 0);
+    if (nCode == kNotifySelChange || nCode == kNotifyEditUpdate) SendMessageA(hCtl, kFrameworkChange, 0, 0);
+    if (nCode == kNotifyCloseUp) SendMessageA(hCtl, kFrameworkListClosed, 0, 0);
   }
   return {};
 }

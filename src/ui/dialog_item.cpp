@@ -14,6 +14,8 @@ TDialogItem::TDialogItem(TWindow& oDlg, int nNewId, std::string cNewClass, DWORD
   oDlg.DefControl(this);
 }
 
+TDialogItem::~TDialogItem() { LeaveParent(); }
+
 std::string TDialogItem::cToChar() {
   return CCTRL2CHR(oPlace.nTop, oPlace.nLeft, oPlace.nTop + oPlace.nHeight - 1,
                    oPlace.nLeft + oPlace.nWidth - 1, nId, nStyle, cClass, cCaption);

@@ -2,8 +2,9 @@
 // A control that lives in a dialog: the dialog manager makes it from its
 // item in the dialog's in-memory template, or it is taken by its identifier
 // from a dialog made from a resource. It registers with its dialog when
-// constructed and is bound to its window once the dialog window exists.
-// GUI thread only; the dialog must outlive it while its window exists.
+// constructed, is bound to its window once the dialog window exists, and
+// leaves the dialog's list when it goes. GUI thread only; the dialog must
+// outlive it.
 
 #include <windows.h>
 
@@ -23,6 +24,7 @@ class TDialogItem : public TWindow {
  public:
   TDialogItem(TWindow& oDlg, int nId, std::string cClass, DWORD nStyle, std::string cCaption,
               ItemPlace oPlace);
+  ~TDialogItem() override;
 
   std::string cToChar() override;
   void Initiate(HWND hDlg) override;

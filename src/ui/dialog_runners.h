@@ -15,8 +15,13 @@ namespace qvz::ui {
 
 class TWindow;
 
-// Modal runners: the end code in 16 bits, 65535 when the dialog could not be
-// created; a template variant given an empty template returns 0 at once.
+// What a modal runner returns when the dialog could not be created: the
+// platform's -1 in 16 bits.
+constexpr int kDialogNotCreated = 65535;
+
+// Modal runners: the end code in 16 bits, kDialogNotCreated when the dialog
+// could not be created; a template variant given an empty template returns
+// 0 at once.
 int DIALOGBOX(HINSTANCE hResources, const runtime::Value& cResName, HWND hOwner, TWindow* oDlg);
 int DIALOGBOXW(HINSTANCE hResources, const runtime::Value& cResName, HWND hOwner, TWindow* oDlg);
 int DIALOGBOXINDIRECT(HINSTANCE hInstance, const std::string& cTemplate, HWND hOwner, TWindow* oDlg);

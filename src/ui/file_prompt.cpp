@@ -7,6 +7,15 @@
 namespace qvz::ui {
 namespace {
 
+// The buffers' sizes in characters. The filter keeps two NULs at its end;
+// the others one.
+constexpr size_t kFilterChars = 400;
+constexpr size_t kFilterKept = kFilterChars - 2;
+constexpr size_t kTextChars = 256;  // title, starting folder, one chosen name
+constexpr size_t kMultipleNameChars = 15384;
+// The filter number is taken modulo this; 0 selects the first pair.
+constexpr int kFilterNumbers = 256;
+
 // Zero-filled buffer of nCapacity characters holding at most nKeep of cText.
 std::wstring Buffer(const std::optional<std::string>& cText, size_t nCapacity, size_t nKeep) {
   std::wstring w(nCapacity, L'\0');
@@ -32,29 +41,17 @@ FilePromptRequest BuildFilePromptRequest(const FilePromptArgs& a) {
     r.nFlags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
   }
   r.lMultiple = !r.lSave && (r.nFlags & OFN_ALLOWMULTISELECT);
-  r.cFilter = Buffer(a.cFilter, 400, 398);
+  r.cFilter = Buffer(a.cFilter, kFilterChars, kFilterKept);
   for (wchar_t& c : r.cFilter)
     if (c == L'|') c = L'\0';
-  r.cTitle = Buffer(a.cTitle ? a.cTitle : std::optional<std::string>("Select the file"), 256, 255);
+  r.cTitle = Buffer(a.cTitle ? a.cTitle : std::optional<std::string>("Select the file"), kTextChars, kTextChars - 1);
   r.lInitDir = a.cInitDir.has_value();
-  r.cInitDir = Buffer(a.cInitDir, 256, 255);
-  const size_t nNameSize = (a.nFlags && (*a.nFlags & OFN_ALLOWMULTISELECT)) ? 15384 : 256;
+  r.cInitDir = Buffer(a.cInitDir, kTextChars, kTextChars - 1);
+  const size_t nNameSize = (a.nFlags && (*a.nFlags & OFN_ALLOWMULTISELECT)) ? kMultipleNameChars : kTextChars;
   r.cFileName = Buffer(a.cFileName, nNameSize, nNameSize - 1);
-  const int nIndex = a.nDefFilter.value_or(0) % 256;
+  const int nIndex = a.nDefFilter.value_or(0) % kFilterNumbers;
   r.nFilterIndex = nIndex == 0 ? 1 : static_cast<DWORD>(nIndex);
   return r;
-}
-
-std::string NarrowChosenName(std::wstring_view cName) {
-  bool lNarrow = true;
-  for (wchar_t c : cName) lNarrow = lNarrow && c < 256;
-  if (lNarrow) return std::string(cName.begin(), cName.end());
-  int n = WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string c(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, cName.data(), static_cast<int>(cName.size()), c.data(), n, nullptr,
-                      nullptr);
-  return c;
 }
 
 FilePromptResult CGETFILE() { return std::string(); }
@@ -73,9 +70,11 @@ FilePromptResult CGETFILE(const FilePromptArgs& args) {
   ofn.Flags = r.nFlags;
   BOOL lChosen = r.lSave ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!lChosen) return std::string();
-  if (!r.lMultiple) return NarrowChosenName(r.cFileName.c_str());
+  // One byte per character would be the simple answer, but bytes that read
+  // as UTF-8 would then name another file to the file operations.
+  if (!r.lMultiple) return runtime::NameFromPlatform(r.cFileName.c_str());
   std::vector<std::string> aParts;
-  for (const wchar_t* p = r.cFileName.c_str(); *p; p += wcslen(p) + 1) aParts.push_back(NarrowChosenName(p));
+  for (const wchar_t* p = r.cFileName.c_str(); *p; p += wcslen(p) + 1) aParts.push_back(runtime::NameFromPlatform(p));
   return aParts;
 }
 

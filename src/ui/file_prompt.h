@@ -39,12 +39,11 @@ struct FilePromptRequest {
 
 FilePromptRequest BuildFilePromptRequest(const FilePromptArgs& args);
 
-// The chosen name as bytes: one byte per character when every character is
-// below 256, the whole name in UTF-8 otherwise.
-std::string NarrowChosenName(std::wstring_view cName);
-
 // The chosen path, or "" on cancel or failure. With multiple selection in an
-// open prompt: the folder, then each chosen name.
+// open prompt: the folder, then each chosen name. A name comes back in the
+// form the run time's file operations read as that same name: the code
+// page's bytes, or UTF-8 where the code page lacks a character or its bytes
+// would read as UTF-8 (runtime::NameFromPlatform).
 using FilePromptResult = std::variant<std::string, std::vector<std::string>>;
 FilePromptResult CGETFILE(const FilePromptArgs& args);
 // Called without any argument: "" at once, no prompt shown.

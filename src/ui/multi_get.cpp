@@ -10,10 +10,22 @@
 namespace qvz::ui {
 namespace {
 
+// The characters that Ctrl with a letter types.
+constexpr WPARAM kCtrlC = 3;
+constexpr WPARAM kCtrlV = 22;
+constexpr WPARAM kCtrlX = 24;
+constexpr WPARAM kCtrlZ = 26;
+// Characters below this one are control characters.
+constexpr WPARAM kFirstPrintable = 32;
+
+// The size of a control made without one, in pixels.
+constexpr int kDefaultWidth = 200;
+constexpr int kDefaultHeight = 80;
+
 bool CtrlHeld() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 bool IsEditingControlChar(WPARAM nKey) {
-  return nKey == 3 || nKey == 22 || nKey == 24 || nKey == 26;  // Ctrl+C, V, X, Z
+  return nKey == kCtrlC || nKey == kCtrlV || nKey == kCtrlX || nKey == kCtrlZ;
 }
 
 }  // namespace
@@ -21,8 +33,8 @@ bool IsEditingControlChar(WPARAM nKey) {
 TMultiGet::TMultiGet(const NewArgs& a) {
   nTop = a.nTop.value_or(0);
   nLeft = a.nLeft.value_or(0);
-  nBottom = nTop + a.nHeight.value_or(80) - 1;
-  nRight = nLeft + a.nWidth.value_or(200) - 1;
+  nBottom = nTop + a.nHeight.value_or(kDefaultHeight) - 1;
+  nRight = nLeft + a.nWidth.value_or(kDefaultWidth) - 1;
   bSetGet = a.bSetGet;
   oWnd = a.oWnd ? a.oWnd : GETWNDDEFAULT();
   if (a.oFont) SetFont(a.oFont);
@@ -70,14 +82,18 @@ void TMultiGet::Refresh() { SETWINDOWTEXT(hWnd, VarGet()); }
 
 void TMultiGet::Assign() { VarPut(GetText()); }
 
-int TMultiGet::GetPos() const {
-  // The start comes through the pointer in full: the low word of the result
-  // wraps past 65535 characters, and a caret put back there would make the
-  // next appended line land in the middle of the log.
-  DWORD nStart = 0;
-  SENDMESSAGE(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart), Value(0));
-  return static_cast<int>(nStart);
+int TMultiGet::GetPos() const { return Selection().first; }
+
+std::pair<int, int> TMultiGet::Selection() const {
+  // Both come through the pointers in full: the words of the result wrap
+  // past 65535 characters.
+  DWORD nStart = 0, nEnd = 0;
+  SENDMESSAGE(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&nStart),
+              Value(static_cast<long long>(reinterpret_cast<LPARAM>(&nEnd))));
+  return {static_cast<int>(nStart), static_cast<int>(nEnd)};
 }
+
+int TMultiGet::TextEnd() const { return GetWindowTextLengthA(hWnd); }
 
 void TMultiGet::GoBottom() {
   const auto n = static_cast<WPARAM>(VarGet().AsText().size() + 1);
@@ -85,10 +101,26 @@ void TMultiGet::GoBottom() {
   SENDMESSAGE(hWnd, EM_LINESCROLL, 0, SENDMESSAGE(hWnd, EM_GETLINECOUNT, 0, Value(0)));
 }
 
+void TMultiGet::AppendLine(const std::string& cLine) {
+  const std::string cAdded = cLine + "\r\n";
+  VarPut(VarGet().AsText() + cAdded);
+  if (!IsWindow(hWnd)) return;
+  const auto [nStart, nEnd] = Selection();
+  const int nOldEnd = TextEnd();
+  const bool lFollowsTheEnd = nStart == nEnd && nEnd == nOldEnd;
+  const auto nFirstVisible = SENDMESSAGE(hWnd, EM_GETFIRSTVISIBLELINE, 0, Value(0)).AsInteger();
+  SENDMESSAGE(hWnd, EM_SETSEL, static_cast<WPARAM>(nOldEnd), Value(nOldEnd));
+  // Not undoable: an undo would take a logged line away again.
+  SENDMESSAGE(hWnd, EM_REPLACESEL, FALSE, Value(cAdded));
+  if (lFollowsTheEnd) return;  // the caret is after the new line, which shows
+  SENDMESSAGE(hWnd, EM_SETSEL, static_cast<WPARAM>(nStart), Value(nEnd));
+  const auto nNowVisible = SENDMESSAGE(hWnd, EM_GETFIRSTVISIBLELINE, 0, Value(0)).AsInteger();
+  SENDMESSAGE(hWnd, EM_LINESCROLL, 0, Value(nFirstVisible - nNowVisible));
+}
+
 Value TMultiGet::HandleEvent(UINT nMsg, WPARAM w, LPARAM l) {
-  if (nMsg == kRestoreCaret) {
-    const int nLength = GetWindowTextLengthA(hWnd);
-    const int nPos = std::max(0, nLength - static_cast<int>(w));
+  if (nMsg == kCollapseSelection) {
+    const int nPos = l ? TextEnd() : std::min(static_cast<int>(w), TextEnd());
     CallOldProc(EM_SETSEL, static_cast<WPARAM>(nPos), nPos);
     return 0;
   }
@@ -103,12 +135,13 @@ Value TMultiGet::HandleEvent(UINT nMsg, WPARAM w, LPARAM l) {
 
 Value TMultiGet::GotFocus(HWND hPrev) {
   if (lReadOnly) {
-    // The caret goes back where it was, counted from the end of the text:
-    // lines appended before the posted request arrives are inserted at the
-    // caret, so that distance holds while a position from the start would
-    // fall behind them and put the next lines in the middle of the log.
-    const int nFromEnd = std::max(0, GetWindowTextLengthA(hWnd) - GetPos());
-    PostMsg(kRestoreCaret, static_cast<WPARAM>(nFromEnd));
+    // The selection collapses to its start once the platform has given the
+    // focus (and may have selected everything). A caret at the end of the
+    // text stays at the end, also of lines appended before the posted
+    // request arrives, so the log goes on showing its newest line.
+    const auto [nStart, nEnd] = Selection();
+    const bool lAtEnd = nStart == nEnd && nEnd == TextEnd();
+    PostMsg(kCollapseSelection, static_cast<WPARAM>(nStart), Value(lAtEnd ? 1 : 0));
   } else if (GETASYNCKEY(VK_TAB)) {
     PostMsg(EM_SETSEL, 0, Value(-1));
   }
@@ -129,10 +162,10 @@ Value TMultiGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
 }
 
 Value TMultiGet::KeyChar(WPARAM nKey, LPARAM nFlags) {
-  if (nKey < 32 && CtrlHeld()) {
+  if (nKey < kFirstPrintable && CtrlHeld()) {
     if (IsEditingControlChar(nKey)) {
       CallOldProc(WM_CHAR, nKey, nFlags);
-      if (nKey != 3 && bChange) bChange(static_cast<long long>(nKey), static_cast<long long>(nFlags), *this);
+      if (nKey != kCtrlC && bChange) bChange(static_cast<long long>(nKey), static_cast<long long>(nFlags), *this);
     }
     return 0;
   }
@@ -151,11 +184,15 @@ Value TMultiGet::LButtonDown(int nRow, int nCol, WPARAM, bool) {
 int TMultiGet::CharIndexAt(int nX, int nY) {
   const auto nFound = static_cast<DWORD>(
       SENDMESSAGE(hWnd, EM_CHARFROMPOS, 0, Value(static_cast<long long>(MAKELPARAM(nX, nY)))).AsInteger());
-  // The answer holds the index in 16 bits only; the start of the clicked line
-  // supplies the bits above them.
-  const int nLineStart = static_cast<int>(
-      SENDMESSAGE(hWnd, EM_LINEINDEX, HIWORD(nFound), Value(0)).AsInteger());
-  return nLineStart + ((static_cast<int>(LOWORD(nFound)) - nLineStart) & 0xFFFF);
+  // The answer holds the line and the index in 16 bits each. The clicked
+  // line lies on the page, less than 65536 lines below the first line shown,
+  // which supplies the line's bits above 16; the start of that line does
+  // the same for the index.
+  constexpr int kLow16 = 0xFFFF;
+  const int nFirstVisible = static_cast<int>(SENDMESSAGE(hWnd, EM_GETFIRSTVISIBLELINE, 0, Value(0)).AsInteger());
+  const int nLine = nFirstVisible + ((static_cast<int>(HIWORD(nFound)) - nFirstVisible) & kLow16);
+  const int nLineStart = static_cast<int>(SENDMESSAGE(hWnd, EM_LINEINDEX, static_cast<WPARAM>(nLine), Value(0)).AsInteger());
+  return nLineStart + ((static_cast<int>(LOWORD(nFound)) - nLineStart) & kLow16);
 }
 
 }  // namespace qvz::ui

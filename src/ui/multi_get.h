@@ -8,6 +8,11 @@
 // A read-only control takes no typing, Delete, cut, paste or clear, while
 // the keys that move the caret or scroll, and Ctrl+C, work as the platform's
 // window provides them.
+//
+// As a log, the control takes lines at the very end of its text (AppendLine):
+// a line never replaces or splits what the window shows, and the user's
+// caret and selection stay where they are, so that a selection can still be
+// copied while lines arrive.
 
 #include <windows.h>
 
@@ -15,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "ui/control.h"
 
@@ -60,6 +66,11 @@ class TMultiGet : public TControl {
   int GetPos() const;
   // Puts the caret after the variable's text and scrolls to the last line.
   void GoBottom();
+  // Adds cLine and a line break at the end of the variable and at the end of
+  // the window's text. The user's caret and selection stay as they were; a
+  // caret at the end of the text stays at the end, and the window then shows
+  // the new line.
+  void AppendLine(const std::string& cLine);
 
   Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
   Value GotFocus(HWND hPrev) override;
@@ -73,10 +84,14 @@ class TMultiGet : public TControl {
   int nLen = 0;          // text limit given at linking; 0 for the platform's maximum
 
  private:
-  // Posted by GotFocus: collapse the selection at wParam characters from
-  // the end of the text.
-  static constexpr UINT kRestoreCaret = WM_USER + 0x420;
+  // Posted by GotFocus: collapse the selection at the character wParam, or,
+  // when lParam is not 0, at the end of the text as it is then.
+  static constexpr UINT kCollapseSelection = WM_USER + 0x420;
   void LiftLimitAndShowVariable();
+  // The window's selection, start and end, each counted in full.
+  std::pair<int, int> Selection() const;
+  // The length of the window's text.
+  int TextEnd() const;
   // The character under a point of the client area.
   int CharIndexAt(int nX, int nY);
 };

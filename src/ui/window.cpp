@@ -3,6 +3,7 @@
 #include <dde.h>
 
 #include "ui/framework_cells.h"
+#include "ui/framework_messages.h"
 #include "ui/hot_keys.h"
 #include "ui/messages.h"
 #include "ui/modeless_list.h"
@@ -15,15 +16,6 @@ int Lo(LPARAM x) { return static_cast<int>(static_cast<DWORD_PTR>(x) & 0xFFFF); 
 int Hi(LPARAM x) { return static_cast<int>((static_cast<DWORD_PTR>(x) >> 16) & 0xFFFF); }
 int SignedLo(LPARAM x) { return static_cast<short>(Lo(x)); }
 int SignedHi(LPARAM x) { return static_cast<short>(Hi(x)); }
-
-constexpr UINT kFrameworkDrawItem1 = 0x0808;
-constexpr UINT kFrameworkHelpF1 = 0x080D;
-constexpr UINT kFrameworkDropOver = 0x080F;
-constexpr UINT kFrameworkAsyncSelect = 0x0811;
-constexpr UINT kFrameworkTaskBar = 0x0813;
-constexpr UINT kFrameworkDrawItem2 = 0x0818;
-// The colour request a control answers with its brush.
-constexpr UINT kColorRequest = 0x0806;
 
 }  // namespace
 
@@ -268,6 +260,16 @@ void TWindow::SetColor(std::optional<COLORREF> nText, std::optional<COLORREF> nB
 void TWindow::SetFont(std::shared_ptr<TFont> oNewFont) {
   oFont = std::move(oNewFont);
   if (hWnd && oFont) SendMessageA(hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), TRUE);
+}
+
+void TWindow::LeaveParent() {
+  if (!oWnd) return;
+  std::erase(oWnd->aControls, this);
+  if (oWnd->oClient == this) oWnd->oClient = nullptr;
+  if (oWnd->oCtlFocus == this) {
+    oWnd->oCtlFocus = nullptr;
+    oWnd->hCtlFocus = nullptr;
+  }
 }
 
 void TWindow::DefControl(TWindow* oCtrl) {

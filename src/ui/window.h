@@ -167,6 +167,11 @@ class TWindow {
   // Whether the controls of this window convert their pixels to dialog units
   // one to one rather than two to one.
   virtual bool UsesTruePixels() const { return false; }
+
+ protected:
+  // For a control going away: out of its parent's list of controls, and no
+  // longer the parent's client or focused control.
+  void LeaveParent();
 };
 
 }  // namespace qvz::ui

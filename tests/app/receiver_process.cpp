@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 
 #include "dialog_answers.h"
+#include "harness/temp_folder.h"
 #include "harness/unix_command.h"
 #include "key_input.h"
 #include "poll_until.h"
@@ -88,7 +87,17 @@ int ReceiverProcess::WaitForExit(DWORD nTimeoutMs) {
 // Keys go through the display server, as a user's do: the program's window
 // takes its key state from there, so a key injected only into Wine would
 // read as up again once the window has the focus.
-void ReceiverProcess::PressEscape() { PressKeys("Escape"); }
+void ReceiverProcess::EndWithEscape(qvz::test::FarEnd* oFar, DWORD nTimeoutMs) {
+  PressKeys("Escape");
+  if (oFar) {
+    EXPECT_EQ(oFar->Read(1, 5000), "\x09");
+  }
+  EXPECT_EQ(WaitForExit(nTimeoutMs), 0);
+  ReleaseKeys("Escape");
+  if (oFar) {
+    EXPECT_EQ(oFar->Read(1, 300), "");  // exactly one TAB
+  }
+}
 
 void PressKeys(const std::string& cKeys) {
   EXPECT_EQ(qvz::test::RunUnix("xdotool keydown " + cKeys).nExitCode, 0);
@@ -113,15 +122,8 @@ size_t Count(const std::string& cText, const std::string& cPart) {
   return n;
 }
 
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 bool Holds(const std::string& cPath, const std::string& cExpected) {
-  return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && ReadFile(cPath) == cExpected;
+  return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES && qvz::test::ContentOf(cPath) == cExpected;
 }
 
 HWND WaitForDialog(const char* cTitle, DWORD nTimeoutMs) {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "harness/pty_pair.h"
+
 namespace qvz::app::testing {
 
 class ReceiverProcess {
@@ -30,8 +32,11 @@ class ReceiverProcess {
   bool WaitForDisksDone(size_t nDisks, DWORD nTimeoutMs = 30000);
   // Waits for the program to end; its exit code, or -1 after the timeout.
   int WaitForExit(DWORD nTimeoutMs = 10000);
-  // ESC as a user presses it in the window: held down and typed into the log.
-  void PressEscape();
+  // Ends the program as a user does: ESC held down (typed into the log)
+  // until the program has gone, then released. Expects a clean exit within
+  // nTimeoutMs and, with the far end of the line given, exactly one TAB byte
+  // sent to the remote machine.
+  void EndWithEscape(qvz::test::FarEnd* oFar = nullptr, DWORD nTimeoutMs = 10000);
 
   HANDLE Process() const { return pi.hProcess; }
 
@@ -43,8 +48,6 @@ class ReceiverProcess {
 
 // How many times cPart stands in cText.
 size_t Count(const std::string& cText, const std::string& cPart);
-// A file's whole content ("" when it cannot be read).
-std::string ReadFile(const std::string& cPath);
 // Whether the file holds exactly cExpected (no dump of a long image on failure).
 bool Holds(const std::string& cPath, const std::string& cExpected);
 

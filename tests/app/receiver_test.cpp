@@ -10,9 +10,9 @@
 #include <sstream>
 #include <thread>
 
-#include "protocol/image_layout.h"
 #include "harness/prefix_ports.h"
 #include "harness/pty_pair.h"
+#include "harness/temp_folder.h"
 #include "harness/unix_command.h"
 #include "receiver_process.h"
 #include "remote/disk_pattern.h"
@@ -65,38 +65,14 @@ class Remote {
 
 class ReceiverTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char aTemp[MAX_PATH];
-    GetTempPathA(MAX_PATH, aTemp);
-    cDir = std::string(aTemp) + "qvz-receiver-" + std::to_string(GetTickCount64());
-    CreateDirectoryA(cDir.c_str(), nullptr);
-  }
-  void TearDown() override { qvz::test::RunUnix("rm -rf '" + UnixPath(cDir) + "'"); }
-  // The folder as the host names it.
-  static std::string UnixPath(const std::string& cWinPath) {
-    char aUnix[MAX_PATH * 2] = {};
-    std::string cFull = cWinPath;
-    // Wine maps the temp folder into the prefix; ask it where that is.
-    using Fn = char*(CDECL*)(LPCWSTR);
-    static Fn fUnix = reinterpret_cast<Fn>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
-    std::wstring w(cFull.begin(), cFull.end());
-    char* p = fUnix ? fUnix(w.c_str()) : nullptr;
-    if (p) {
-      lstrcpynA(aUnix, p, sizeof aUnix);
-      HeapFree(GetProcessHeap(), 0, p);
-    }
-    return aUnix;
-  }
   void Settings(const std::string& cContents) { WriteFile(cDir + "\\QVZ.INI", cContents); }
-  // Ends the program with ESC and checks it said so to the remote.
-  void EndWithEscape(ReceiverProcess& oQvz, FarEnd& oFar) {
-    oQvz.PressEscape();
-    EXPECT_EQ(oFar.Read(1, 5000), "\x09");
-    EXPECT_EQ(oQvz.WaitForExit(), 0);
-    ReleaseKeys("Escape");
-    EXPECT_EQ(oFar.Read(1, 300), "");  // exactly one TAB
+  // The remote sends a disk, which the user saves as cPath when asked.
+  static void SendAndSave(Remote& oRemote, unsigned nSeed, size_t nTracks, const std::string& cPath) {
+    ASSERT_TRUE(oRemote.Disk(nSeed, nTracks));
+    AnswerSavePrompt(WaitForDialog("Salva in"), cPath);
   }
-  std::string cDir;
+  qvz::test::TempFolder oFolder;
+  const std::string cDir = oFolder.Path();
   PtyPair oPair;
 };
 
@@ -106,20 +82,61 @@ TEST_F(ReceiverTest, DisksArriveAsImageFilesAndTheLogTellsEachStep) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
   Remote oRemote(oFar);
-  ASSERT_TRUE(oRemote.Disk(11, 40));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\primo");
-  ASSERT_TRUE(oRemote.Disk(12, 82));  // two tracks on side 2
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\Secondo.img");
+  SendAndSave(oRemote, 11, 40, cDir + "\\primo");
+  SendAndSave(oRemote, 12, 82, cDir + "\\Secondo.img");  // two tracks on side 2
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  // The names as the program wrote them, in upper case: the host tells.
+  EXPECT_EQ(qvz::test::HostNamesIn(cDir), (std::vector<std::string>{"PRIMO.QVZ", "QVZ.INI", "SECONDO.IMG"}));
   EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternDisk(11, 40)));
-  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", protocol::LayOutImage(tools::PatternDisk(12, 82))));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.IMG", tools::PatternImageFile(12, 82)));
   const std::string cLog = oQvz.LogText();
   EXPECT_EQ(Count(cLog, "Waiting data (ESC to exit)...\r\n"), 3u);
   EXPECT_EQ(Count(cLog, "Receiving sectors "), 122u);
   EXPECT_EQ(cLog.rfind("Waiting data (ESC to exit)...\r\nReceiving sectors 0 to 17\r\n", 0), 0u);
   // No settings file: one is made with the default port.
-  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
-  EndWithEscape(oQvz, oFar);
+  EXPECT_NE(qvz::test::ContentOf(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  oQvz.EndWithEscape(&oFar);
+}
+
+// Bytes that come while the save prompt is open wait in the receive queue
+// and are read as commands once it has closed: the next disk's header is
+// answered then, and the disk arrives whole.
+TEST_F(ReceiverTest, BytesArrivingWhileTheSavePromptIsOpenWaitForIt) {
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  Remote oRemote(oFar);
+  ASSERT_TRUE(oRemote.Disk(61, 2));
+  HWND hPrompt = WaitForDialog("Salva in");
+  ASSERT_TRUE(hPrompt);
+  oFar.Write(std::string{'T', 18, 0});  // the next disk's first header
+  EXPECT_EQ(oFar.Read(1, 1500), "") << "no answer while the prompt is open";
+  AnswerSavePrompt(hPrompt, cDir + "\\primo");
+  ASSERT_EQ(oFar.Read(1, 10000), std::string(1, '\0')) << "the header is answered once the prompt has gone";
+  oFar.Write(tools::PatternTrack(62, 0));
+  ASSERT_TRUE(oRemote.Header(1));
+  oFar.Write(tools::PatternTrack(62, 1));
+  oFar.Write("E");
+  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\secondo");
+  ASSERT_TRUE(oQvz.WaitForDisksDone(2));
+  EXPECT_TRUE(Holds(cDir + "\\PRIMO.QVZ", tools::PatternImageFile(61, 2)));
+  EXPECT_TRUE(Holds(cDir + "\\SECONDO.QVZ", tools::PatternImageFile(62, 2)));
+  oQvz.EndWithEscape(&oFar);
+}
+
+// A port numbered above 9 is reached through the device prefix; the caption
+// names the port of the settings.
+TEST_F(ReceiverTest, APortNumberedAboveNineCarriesADiskAndNamesItselfInTheCaption) {
+  Settings("[Impostazioni]\r\nPorta=COM10\r\n");
+  FarEnd oFar;
+  ReceiverProcess oQvz(cDir);
+  ASSERT_TRUE(oQvz.WaitForMainWindow());
+  EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM10:57600,N,8,1)");
+  Remote oRemote(oFar);
+  SendAndSave(oRemote, 71, 2, cDir + "\\dieci");
+  ASSERT_TRUE(oQvz.WaitForDisksDone(1));
+  EXPECT_TRUE(Holds(cDir + "\\DIECI.QVZ", tools::PatternImageFile(71, 2)));
+  oQvz.EndWithEscape(&oFar);
 }
 
 // A remote that stalls inside a track (a drive retrying a sector) loses
@@ -151,7 +168,7 @@ TEST_F(ReceiverTest, AStallInsideATrackKeepsEveryByteInPlace) {
   EXPECT_EQ(cLog.compare(nAt + cPaused.size() + 3, 13, " s, complete\r"), 0) << cLog;
   EXPECT_NE(cLog.find(": 2 tracks, no track filled\r\n"), std::string::npos) << cLog;
   EXPECT_EQ(oFar.Read(1, 300), "");  // no answer but the two headers'
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // A byte lost on the line: the next header lands in the track, and the
@@ -178,7 +195,7 @@ TEST_F(ReceiverTest, ALostByteFillsItsTrackAndTheNextHeaderIsAnswered) {
   const std::string cLog = oQvz.LogText();
   EXPECT_NE(cLog.find("Missing 1 byte in sectors 18 to 35, filled with 0\r\nReceiving sectors 36 to 53\r\n"), std::string::npos) << cLog;
   EXPECT_NE(cLog.find("PERSO.QVZ: 3 tracks, filled: sectors 18 to 35\r\n"), std::string::npos) << cLog;
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // ESC let go again while the track still arrives: the rest of the track is
@@ -199,7 +216,7 @@ TEST_F(ReceiverTest, ABriefEscapeInsideATrackEndsTheProgram) {
   SetForegroundWindow(hOther);
   for (int i = 0; i < 100 && GetForegroundWindow() != hOther; ++i) Sleep(20);
   ASSERT_EQ(GetForegroundWindow(), hOther);
-  oQvz.PressEscape();
+  PressKeys("Escape");
   Sleep(200);
   ReleaseKeys("Escape");
   EXPECT_EQ(oFar.Read(1, 5000), "\x09");
@@ -217,29 +234,26 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   Remote oRemote(oFar);
   // Cancel keeps the old file.
-  ASSERT_TRUE(oRemote.Disk(31, 2));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco.qvz");
+  SendAndSave(oRemote, 31, 2, cDir + "\\disco.qvz");
   HWND hAsk = WaitForDialog("Attenzione");
   ASSERT_TRUE(hAsk);
   EXPECT_EQ(DialogText(hAsk), "Il file " + cDir + "\\disco.qvz gi\xE0 esiste. Lo sovrascrivo?");
   CancelDialog(hAsk);
   ASSERT_TRUE(oQvz.WaitForDisksDone(1));
   EXPECT_NE(oQvz.LogText().find("sectors 18 to 35\r\nDisk not saved: 2 tracks\r\nWaiting data"), std::string::npos);
-  EXPECT_EQ(ReadFile(cDir + "\\DISCO.QVZ"), cOld);
+  EXPECT_EQ(qvz::test::ContentOf(cDir + "\\DISCO.QVZ"), cOld);
   // OK replaces it.
-  ASSERT_TRUE(oRemote.Disk(32, 2));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cDir + "\\disco");
+  SendAndSave(oRemote, 32, 2, cDir + "\\disco");
   PressButton(WaitForDialog("Attenzione"), IDOK);
   ASSERT_TRUE(oQvz.WaitForDisksDone(2));
   EXPECT_TRUE(Holds(cDir + "\\DISCO.QVZ", tools::PatternDisk(32, 2)));
   // A full disk: the reason, the prompt again, the old file whole.
   const std::string cSmall = cDir + "\\piccolo";
   CreateDirectoryA(cSmall.c_str(), nullptr);
-  SmallDisk oSmall(UnixPath(cSmall));
+  SmallDisk oSmall(qvz::test::HostPath(cSmall));
   ASSERT_TRUE(oSmall.lMounted);
   WriteFile(cSmall + "\\PIENO.QVZ", std::string(20000, 'p'));
-  ASSERT_TRUE(oRemote.Disk(33, 40));
-  AnswerSavePrompt(WaitForDialog("Salva in"), cSmall + "\\pieno");
+  SendAndSave(oRemote, 33, 40, cSmall + "\\pieno");
   PressButton(WaitForDialog("Attenzione"), IDOK);  // overwrite: yes
   HWND hError = WaitForDialog("Attenzione");
   ASSERT_TRUE(hError);
@@ -251,10 +265,9 @@ TEST_F(ReceiverTest, OverwriteQuestionDecidesAndAFullDiskAsksAgain) {
   EXPECT_TRUE(Holds(cDir + "\\SALVATO.QVZ", tools::PatternDisk(33, 40)));
   EXPECT_NE(oQvz.LogText().find("Disk saved as " + cDir + "\\SALVATO.QVZ: 40 tracks, no track filled\r\n"),
             std::string::npos);
-  EXPECT_EQ(ReadFile(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
-  qvz::test::UnixResult ls = qvz::test::RunUnix("ls -A '" + UnixPath(cSmall) + "'");
-  EXPECT_EQ(ls.cOutput, "PIENO.QVZ\n");  // no temporary file left
-  EndWithEscape(oQvz, oFar);
+  EXPECT_EQ(qvz::test::ContentOf(cSmall + "\\PIENO.QVZ"), std::string(20000, 'p'));
+  EXPECT_EQ(qvz::test::HostNamesIn(cSmall), std::vector<std::string>{"PIENO.QVZ"});  // no temporary file left
+  oQvz.EndWithEscape(&oFar);
 }
 
 TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
@@ -269,7 +282,7 @@ TEST_F(ReceiverTest, CloseRequestsOtherThanEscapeLeaveItOpen) {
   Sleep(500);
   EXPECT_TRUE(IsWindowVisible(oQvz.hMain));
   EXPECT_EQ(oQvz.WaitForExit(0), -1);
-  EndWithEscape(oQvz, oFar);
+  oQvz.EndWithEscape(&oFar);
 }
 
 // The one box says which port failed, why, and which ports there are: the
@@ -325,8 +338,8 @@ TEST_F(ReceiverTest, EmptyPortIsWrittenBackAsCom1) {
   ReceiverProcess oQvz(cDir);
   ASSERT_TRUE(oQvz.WaitForMainWindow());
   EXPECT_EQ(oQvz.Caption(), "QVZ 1.00  (COM1:57600,N,8,1)");
-  EXPECT_NE(ReadFile(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
-  EndWithEscape(oQvz, oFar);
+  EXPECT_NE(qvz::test::ContentOf(cDir + "\\QVZ.INI").find("Porta=COM1"), std::string::npos);
+  oQvz.EndWithEscape(&oFar);
 }
 
 }  // namespace

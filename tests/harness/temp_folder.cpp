@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 namespace qvz::test {
 namespace {
@@ -62,6 +64,13 @@ void MakeFolder(const std::string& cPath, DWORD nAttributes) {
 }
 
 bool Exists(const std::string& cPath) { return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ContentOf(const std::string& cPath) {
+  std::ifstream in(cPath, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
 
 std::vector<std::string> NamesIn(const std::string& cFolder) {
   return ListNames<char, WIN32_FIND_DATAA>(cFolder + "\\*", FindFirstFileA, FindNextFileA);

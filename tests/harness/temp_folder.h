@@ -31,6 +31,9 @@ void MakeFolder(const std::string& cPath, DWORD nAttributes = FILE_ATTRIBUTE_DIR
 // True when a file or folder of that name exists.
 bool Exists(const std::string& cPath);
 
+// A file's whole content; "" when it cannot be read.
+std::string ContentOf(const std::string& cPath);
+
 // The names in the folder as the platform lists them, in its order,
 // without "." and "..".
 std::vector<std::string> NamesIn(const std::string& cFolder);

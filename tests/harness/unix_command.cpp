@@ -7,17 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "harness/temp_folder.h"
+
 namespace qvz::test {
-namespace {
-
-std::string ReadFile(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-}  // namespace
 
 std::string RequiredEnv(const char* cName) {
   char aValue[1024];
@@ -34,6 +26,30 @@ std::string WindowsPath(const std::string& cUnixPath) {
   for (char& c : cPath)
     if (c == '/') c = '\\';
   return cPath;
+}
+
+std::string HostPath(const std::string& cWindowsPath) {
+  using UnixFileName = char*(CDECL*)(LPCWSTR);
+  static const auto fUnixName =
+      reinterpret_cast<UnixFileName>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name"));
+  if (!fUnixName) return {};
+  const std::wstring wPath(cWindowsPath.begin(), cWindowsPath.end());  // test paths are plain ASCII
+  char* pUnix = fUnixName(wPath.c_str());
+  if (!pUnix) return {};
+  std::string cUnix = pUnix;
+  HeapFree(GetProcessHeap(), 0, pUnix);
+  return cUnix;
+}
+
+std::vector<std::string> HostNamesIn(const std::string& cWindowsFolder) {
+  const std::string cFolder = HostPath(cWindowsFolder);
+  EXPECT_FALSE(cFolder.empty()) << "no host path for " << cWindowsFolder;
+  const UnixResult r = RunUnix("LC_ALL=C ls -A '" + cFolder + "'");
+  EXPECT_EQ(r.nExitCode, 0) << r.cOutput;
+  std::vector<std::string> aNames;
+  std::istringstream in(r.cOutput);
+  for (std::string cName; std::getline(in, cName);) aNames.push_back(cName);
+  return aNames;
 }
 
 UnixResult RunUnix(const std::string& cScript) {
@@ -57,8 +73,14 @@ UnixResult RunUnix(const std::string& cScript) {
     ADD_FAILURE() << "cannot start /bin/sh: error " << GetLastError();
     return {};
   }
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  // Wine starts a host program without a Windows process: hProcess comes
+  // back null and hThread holds whatever lay on the stack, at times the value
+  // of a handle of this program (a port's, say), which closing it would
+  // close. Only a process handle says that the two are real.
+  if (pi.hProcess) {
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+  }
   const ULONGLONG nDeadline = GetTickCount64() + 30000;
   while (GetFileAttributesA(cDone.c_str()) == INVALID_FILE_ATTRIBUTES) {
     if (GetTickCount64() > nDeadline) {
@@ -68,8 +90,8 @@ UnixResult RunUnix(const std::string& cScript) {
     Sleep(1);
   }
   UnixResult result;
-  result.nExitCode = std::atoi(ReadFile(cDone).c_str());
-  result.cOutput = ReadFile(WindowsPath(cBase + ".out"));
+  result.nExitCode = std::atoi(ContentOf(cDone).c_str());
+  result.cOutput = ContentOf(WindowsPath(cBase + ".out"));
   for (const char* cSuffix : {".rc", ".out", ".sh"}) DeleteFileA(WindowsPath(cBase + cSuffix).c_str());
   return result;
 }

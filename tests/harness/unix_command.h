@@ -4,6 +4,7 @@
 // its exit code in a file that the caller waits for.
 
 #include <string>
+#include <vector>
 
 namespace qvz::test {
 
@@ -18,6 +19,14 @@ UnixResult RunUnix(const std::string& cScript);
 
 // A host path as a Windows program names it (through drive Z:).
 std::string WindowsPath(const std::string& cUnixPath);
+
+// The host path of a Windows path, as Wine maps it ("" when it cannot).
+std::string HostPath(const std::string& cWindowsPath);
+
+// The names in a folder (a Windows path) as the host lists them, sorted by
+// their bytes, which are UTF-8. Wine finds a file whatever the case of the
+// name it is asked for, and so its own lookups cannot tell a name's case.
+std::vector<std::string> HostNamesIn(const std::string& cWindowsFolder);
 
 // A host environment variable; fails the calling test when it is missing.
 std::string RequiredEnv(const char* cName);

@@ -28,6 +28,13 @@ TEST(ImageLayoutTest, TwoSidedImageInterleavesTheSidesTrackByTrack) {
   EXPECT_TRUE(LayOutImage(cImage + Track(160)) == cFile);
 }
 
+// Disks of whole tracks against the file written out track by track.
+TEST(ImageLayoutTest, WholeTrackDisksGiveTheFileOfTheFormat) {
+  for (std::size_t nTracks : {0, 1, 40, 41, 80, 82, 159, 160, 161}) {
+    EXPECT_TRUE(LayOutImage(tools::PatternDisk(9, nTracks)) == tools::PatternImageFile(9, nTracks)) << nTracks;
+  }
+}
+
 TEST(ImageLayoutTest, PartialSecondSideFollowsTheBufferByPosition) {
   const std::string cImage = tools::PatternDisk(5, 87).substr(0, 400000);
   const std::string cFile = LayOutImage(cImage);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/date_text.h"
-#include "scoped_setting.h"
+#include "harness/scoped_setting.h"
 
 namespace qvz::runtime {
 namespace {

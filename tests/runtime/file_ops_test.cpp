@@ -5,9 +5,10 @@
 #include <algorithm>
 
 #include "harness/temp_folder.h"
+#include "harness/unix_command.h"
 #include "runtime/directory.h"
 #include "runtime/file_error.h"
-#include "scoped_setting.h"
+#include "harness/scoped_setting.h"
 
 namespace qvz::runtime {
 namespace {
@@ -32,10 +33,10 @@ TEST(FileOpsTest, FileCaseChangesTheNameAndNotItsFolder) {
   struct Case {
     const char* cFileCase;
     const char* cGiven;
-    const char* cCreated;
+    const char* cCreated;  // as the host lists it
   } aCases[] = {
       {"UPPER", "disk.qvz", "DISK.QVZ"},
-      {"UPPER", "caff\xE8.txt", "CAFF\xE8.TXT"},  // only a to z change
+      {"UPPER", "caff\xE8.txt", "CAFF\xC3\xA8.TXT"},  // only a to z change; the host's name in UTF-8
       {"MIXED", "disk.qvz", "disk.qvz"},
       {"LOWER", "Disk.QVZ", "disk.qvz"},
   };
@@ -46,8 +47,8 @@ TEST(FileOpsTest, FileCaseChangesTheNameAndNotItsFolder) {
     ScopedSetting fileCase(SetItem::FileCase, c.cFileCase);
     ASSERT_TRUE(MEMOWRIT(cFolder + "\\" + c.cGiven, "data", false));
     EXPECT_TRUE(FILEEXISTS(cFolder + "\\" + c.cGiven));
-    EXPECT_EQ(NamesIn(root.Path()), Names{"Disks.Mixed"});
-    EXPECT_EQ(NamesIn(cFolder), Names{c.cCreated}) << c.cFileCase << " " << c.cGiven;
+    EXPECT_EQ(test::HostNamesIn(root.Path()), Names{"Disks.Mixed"});
+    EXPECT_EQ(test::HostNamesIn(cFolder), Names{c.cCreated}) << c.cFileCase << " " << c.cGiven;
   }
 }
 

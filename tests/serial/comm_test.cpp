@@ -9,9 +9,12 @@
 #include <cstdlib>
 #include <thread>
 
+#include "harness/captured_errors.h"
 #include "harness/pty_pair.h"
+#include "harness/pump.h"
 #include "runtime/unique_handle.h"
 #include "notify_sink.h"
+#include "serial/comm_port.h"
 #include "serial/line_settings.h"
 
 namespace qvz::serial {
@@ -159,7 +162,7 @@ TEST_F(PortTest, NotificationOffCollectsBytesForALaterNotification) {
   ENABLECOMMNOTIFICATION(nCom, nullptr);
   oFar.Write("first");
   Sleep(300);
-  oSink.Pump();
+  test::DispatchWaiting();
   EXPECT_EQ(oSink.nNotifications, 0);
   ENABLECOMMNOTIFICATION(nCom, oSink.Window());
   oFar.Write("second");
@@ -205,6 +208,47 @@ TEST_F(PortTest, CloseWhileTheReaderWaitsForDataReturnsPromptly) {
   EXPECT_TRUE(CLOSECOMM(nCom));
   EXPECT_LT(GetTickCount64() - nStart, 1000u);
   nCom = -1;
+}
+
+// A failure that ends the reader is kept in its port and raised on the GUI
+// thread: at once through the notify message when a window is registered,
+// else by the next call on the port. It never reaches the error block on
+// the reader's own thread.
+TEST_F(PortTest, AReaderFailureIsRaisedOnTheGuiThreadOnce) {
+  for (bool lRegistered : {true, false}) {
+    SCOPED_TRACE(lRegistered ? "window registered" : "no window registered");
+    NotifySink oSink(nCom);
+    ENABLECOMMNOTIFICATION(nCom, lRegistered ? oSink.Window() : nullptr);
+    test::CapturedErrors oErrors;
+    CommPort* oPort = FindPort(nCom);
+    ASSERT_NE(oPort, nullptr);
+    std::thread oFailing([oPort] {
+      RunReaderGuarded(*oPort, [] {
+        runtime::RuntimeError e;
+        e.description = "reader failed";
+        throw e;
+      });
+    });
+    oFailing.join();
+    EXPECT_TRUE(oErrors.All().empty()) << "raised on the reader's thread";
+    if (lRegistered) {
+      EXPECT_TRUE(test::PumpUntil([&] { return oSink.nNotifications > 0; }));
+    } else {
+      test::PumpFor(100);
+      EXPECT_EQ(oSink.nNotifications, 0);
+      std::string cBuf(10, ' ');
+      READCOMM(nCom, cBuf);
+    }
+    const auto aCaught = oErrors.All();
+    ASSERT_EQ(aCaught.size(), 1u);
+    EXPECT_EQ(aCaught[0].oError.description, "reader failed");
+    EXPECT_EQ(aCaught[0].nThread, GetCurrentThreadId());
+    std::string cBuf(10, ' ');
+    READCOMM(nCom, cBuf);
+    EXPECT_EQ(WRITECOMM(nCom, "x"), 1);
+    EXPECT_EQ(oErrors.All().size(), 1u) << "raised once";
+    ENABLECOMMNOTIFICATION(nCom, nullptr);
+  }
 }
 
 // On a real serial port the device's character event waits, and under Wine

@@ -1,5 +1,6 @@
 #include "notify_sink.h"
 
+#include "harness/pump.h"
 #include "serial/comm.h"
 
 namespace qvz::serial {
@@ -34,18 +35,8 @@ LRESULT CALLBACK NotifySink::Proc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
   return 0;
 }
 
-void NotifySink::Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
 bool NotifySink::PumpUntil(size_t nCount, DWORD nTimeoutMs) {
-  const ULONGLONG nDeadline = GetTickCount64() + nTimeoutMs;
-  while (cReceived.size() < nCount && GetTickCount64() < nDeadline) {
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-  return cReceived.size() >= nCount;
+  return test::PumpUntil([&] { return cReceived.size() >= nCount; }, nTimeoutMs);
 }
 
 }  // namespace qvz::serial

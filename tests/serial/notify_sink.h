@@ -17,8 +17,6 @@ class NotifySink {
   NotifySink& operator=(const NotifySink&) = delete;
 
   HWND Window() const { return hWnd; }
-  // Dispatches what waits, without blocking.
-  void Pump();
   // Pumps until nCount bytes were drained or nTimeoutMs passed.
   bool PumpUntil(size_t nCount, DWORD nTimeoutMs = 5000);
 

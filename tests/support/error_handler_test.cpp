@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "harness/box_answerer.h"
+#include "harness/captured_errors.h"
 #include "runtime/error_block.h"
 #include "runtime/net_error.h"
 #include "runtime/proc_trace.h"
@@ -191,16 +192,10 @@ TEST(ErrorMessageTest, ReportWithoutAReceiverProcedureNamesNoneAndLineZero) {
 // procedure is reported with the procedure it arose in.
 TEST(ErrorMessageTest, ReportOfAnExceptionNamesTheProcedureItUnwound) {
   std::string cReport;
-  runtime::ErrorBlock bPrevious = runtime::SetErrorBlock([&](std::exception_ptr p) {
-    try {
-      std::rethrow_exception(p);
-    } catch (const std::exception& x) {
-      RuntimeError e;
-      e.subSystem = "BASE";
-      e.description = x.what();
-      cReport = ERRORMESSAGE(e);
-    }
-    return Value();
+  test::CapturedErrors oErrors([&](const RuntimeError& x) {
+    RuntimeError e = x;
+    e.subSystem = "BASE";
+    cReport = ERRORMESSAGE(e);
   });
   ui::TDialog::NewArgs a;
   a.nPixelRight = 200;
@@ -214,7 +209,6 @@ TEST(ErrorMessageTest, ReportOfAnExceptionNamesTheProcedureItUnwound) {
     throw std::out_of_range("Bound error");
   };
   oDlg.Activate();
-  runtime::SetErrorBlock(bPrevious);
   EXPECT_EQ(cReport, "Error BASE/0  Bound error;Function: ATTENDI  Line: 64");
   EXPECT_EQ(runtime::ErrorPlace().cName, "");  // handed over: forgotten
 }

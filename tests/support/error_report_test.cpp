@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <functional>
 
 #include "harness/box_answerer.h"
+#include "harness/temp_folder.h"
 #include "runtime/unique_handle.h"
 #include "support/error_report_mail.h"
 
@@ -32,15 +32,6 @@ std::string Quoted(const std::string& cPath) {
   c.append(cPath).push_back('"');
   return c;
 }
-
-std::string ReadWhole(const std::string& cPath) {
-  std::ifstream in(cPath, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-bool FileExists(const std::string& cPath) { return GetFileAttributesA(cPath.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The mail catcher stands in for the mail program while a test runs: it is
 // the prefix's handler for "mailto:" addresses, and the previous one comes
@@ -76,10 +67,10 @@ class MailCatcher {
 
   // The address the mail program was given; waits for it up to 30 seconds.
   std::string Address() const {
-    for (int i = 0; i < 3000 && !FileExists(cFile); ++i) Sleep(10);
-    return ReadWhole(cFile);
+    for (int i = 0; i < 3000 && !test::Exists(cFile); ++i) Sleep(10);
+    return test::ContentOf(cFile);
   }
-  bool Called() const { return FileExists(cFile); }
+  bool Called() const { return test::Exists(cFile); }
 
  private:
   static constexpr const char* kKey = "mailto\\shell\\open\\command";
@@ -95,8 +86,11 @@ struct ChildRun {
   test::SeenBox oBox;
 };
 
-// Runs error_report_child with cMode and answers its question with nButton.
-ChildRun RunChild(const std::string& cMode, int nButton) {
+// Runs error_report_child with cMode in the folder cDir (the test's own
+// when empty) and answers its question with nButton; bWhileAsking runs
+// while the question is up.
+ChildRun RunChild(const std::string& cMode, int nButton, const std::string& cDir = "",
+                  std::function<bool()> bWhileAsking = nullptr) {
   ChildRun r;
   SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
   HANDLE hRead = nullptr, hWrite = nullptr;
@@ -112,12 +106,14 @@ ChildRun RunChild(const std::string& cMode, int nButton) {
   si.hStdError = hOutWrite.Get();
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(nullptr, cCommand.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) return r;
+  if (!CreateProcessA(nullptr, cCommand.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                      cDir.empty() ? nullptr : cDir.c_str(), &si, &pi))
+    return r;
   UniqueHandle hProcess(pi.hProcess), hThread(pi.hThread);
   hOutWrite.Reset();
 
   {
-    BoxAnswerer oUser(pi.dwProcessId, "Attenzione", Press(nButton));
+    BoxAnswerer oUser(pi.dwProcessId, "Attenzione", Press(nButton), std::move(bWhileAsking));
     r.oBox = oUser.Seen();
   }
   if (!r.oBox.lFound) TerminateProcess(hProcess.Get(), 99);
@@ -160,6 +156,22 @@ TEST(ErrorReportTest, OkHandsTheReportToTheMailProgramAndEndsTheProgram) {
                 "%0d%0a%0d%0a"
                 "Error BASE/1132  Bound error %26 more%0d%0a %231 at 100%2541: array access"
                 "%0d%0aFunction: ATTENDI  Line: 312");
+}
+
+// The shut-down procedure runs on the way out: the temporary view index
+// that the program's work left while the report was up is erased.
+TEST(ErrorReportTest, TheEndAfterTheReportRunsTheShutDownProcedure) {
+  MailCatcher oMail;
+  test::TempFolder oWork;
+  const std::string cView = oWork.Path() + "\\\x7F" "VIEW1.NTX";
+  ChildRun r = RunChild("in-procedure", IDCANCEL, oWork.Path(), [&] {
+    test::MakeFile(cView);
+    return test::Exists(cView);
+  });
+  ASSERT_TRUE(r.oBox.lFound);
+  ASSERT_TRUE(r.oBox.lCheck) << "the view index was made while the report was up";
+  EXPECT_EQ(r.nExitCode, 1u);
+  EXPECT_FALSE(test::Exists(cView));
 }
 
 TEST(ErrorReportTest, ErrorBeforeTheProgramEntryNamesNoFunction) {

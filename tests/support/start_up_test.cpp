@@ -5,6 +5,7 @@
 #include "folder_entries.h"
 #include "harness/process_state.h"
 #include "harness/temp_folder.h"
+#include "harness/unix_command.h"
 #include "runtime/date_text.h"
 #include "runtime/environment.h"
 #include "runtime/file_ops.h"
@@ -111,8 +112,8 @@ TEST_F(StartUpTest, SetsTheEnvironment) {
 
   const std::string cDisks = MadeFolder(cWork + "\\Disks.Mixed");
   ASSERT_TRUE(runtime::MEMOWRIT(cDisks + "\\disk.qvz", "image", false));
-  EXPECT_EQ(test::NamesIn(cDisks), std::vector<std::string>{"DISK.QVZ"});
-  EXPECT_EQ(test::NamesIn(cWork), std::vector<std::string>{"Disks.Mixed"});
+  EXPECT_EQ(test::HostNamesIn(cDisks), std::vector<std::string>{"DISK.QVZ"});
+  EXPECT_EQ(test::HostNamesIn(cWork), std::vector<std::string>{"Disks.Mixed"});
 
   EXPECT_EQ(PublicAccess().ACS_USER, "USER");
   EXPECT_EQ(PublicAccess().ACS_TEMP, "");

@@ -8,7 +8,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include "runtime/accessor.h"
 #include "test_window.h"
+#include "ui/dialog.h"
+#include "ui/multi_get.h"
 #include "ui/window_geometry.h"
 
 namespace qvz::ui {
@@ -130,33 +133,39 @@ TEST_F(DialogTemplateTest, ItemRecords) {
 }
 
 // The main dialog of the receiver: 500 by 500 pixels at 0, 0 with no owner,
-// style 0 and the log as its one control, converted to dialog units the way
-// a dialog builds its template.
+// style 0 and the log as its one control, as the dialog builds its template.
 TEST_F(DialogTemplateTest, ReceiverMainDialog) {
   const int nUnits = GETDLGBASEUNITS();
   const int bx = nUnits & 0xFFFF;
   const int by = (nUnits >> 16) & 0xFFFF;
   ASSERT_GT(bx, 0);
   ASSERT_GT(by, 0);
-  const WndRect r = GETWNDRECT(nullptr);
-  const std::string cHeader = CDLG2CHR(1, 8 * (0 - r.nTop) / by, 4 * (0 - r.nLeft) / bx,
-                                       8 * (500 - r.nTop) / by, 4 * (500 - r.nLeft) / bx, "QVZ", 0);
+  TDialog::NewArgs d;
+  d.cCaption = "QVZ";
+  d.nStyle = 0;
+  d.nPixelRight = 500;
+  d.nPixelBottom = 500;
+  TDialog oDlg(d);
+  std::string cLog;
+  TMultiGet oLog({.nTop = 0, .nLeft = 0, .bSetGet = runtime::TextAccessor(cLog), .lReadOnly = true});
+  const std::string cTemplate = oDlg.cToChar(nullptr);
+  const std::string cHeader = cTemplate.substr(0, 32);
 
   EXPECT_EQ(DwordAt(cHeader, 0), 0u);    // style
   EXPECT_EQ(DwordAt(cHeader, 4), 0u);    // extended style
   EXPECT_EQ(WordAt(cHeader, 8), 1u);     // items
   EXPECT_EQ(WordAt(cHeader, 10), 0u);    // x
   EXPECT_EQ(WordAt(cHeader, 12), 0u);    // y
-  EXPECT_EQ(WordAt(cHeader, 14), static_cast<unsigned>(2000 / bx + 1));  // cx
-  EXPECT_EQ(WordAt(cHeader, 16), static_cast<unsigned>(4000 / by + 1));  // cy
+  EXPECT_EQ(WordAt(cHeader, 14), static_cast<unsigned>(2000 / bx + 1));  // cx: 500 pixels, 4 units a base width
+  EXPECT_EQ(WordAt(cHeader, 16), static_cast<unsigned>(4000 / by + 1));  // cy: 500 pixels, 8 units a base height
   EXPECT_EQ(WordAt(cHeader, 18), 0u);    // menu
   EXPECT_EQ(WordAt(cHeader, 20), 0u);    // class
   EXPECT_EQ(cHeader.substr(22), Utf16z(u"QVZ") + Zeros(2));
+  EXPECT_EQ(cTemplate.substr(32), oLog.cToChar()) << "the log's item follows";
 
   // Made by the platform, its window is 500 pixels each way, short of one
   // dialog unit's rounding (style 0 gives the frame no room of its own).
-  UniqueWindow hDlg = MakeDialog(
-      cHeader + CCTRL2CHR(0, 0, 10, 10, 1, WS_CHILD | WS_VISIBLE | ES_MULTILINE, "EDIT", ""));
+  UniqueWindow hDlg = MakeDialog(cTemplate);
   ASSERT_TRUE(hDlg);
   const WndRect rWindow = GETWNDRECT(hDlg.get());
   EXPECT_GE(rWindow.nRight - rWindow.nLeft, 500);

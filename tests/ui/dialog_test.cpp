@@ -4,56 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include "harness/keyboard.h"
-#include "runtime/error_block.h"
-#include "runtime/runtime_error.h"
+#include "harness/captured_errors.h"
+#include "harness/pump.h"
+#include "test_window.h"
 #include "ui/dialog_runners.h"
 #include "ui/dialog_template.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
+#include "ui/say.h"
 #include "ui/window_registry.h"
 
 namespace qvz::ui {
 namespace {
 
-// Pumps until the condition holds or two seconds pass; true when it held.
-bool PumpUntil(const std::function<bool()>& bDone) {
-  const ULONGLONG nEnd = GetTickCount64() + 2000;
-  while (!bDone()) {
-    if (GetTickCount64() > nEnd) return false;
-    SYSREFRESH();
-    Sleep(1);
-  }
-  return true;
-}
+// Pumps with the framework's pump until bDone holds; whether it did.
+bool PumpUntil(const std::function<bool()>& bDone) { return qvz::test::PumpUntil(bDone, 2000, test::FrameworkPump); }
 
 // Pumps for a while, so that anything posted has been handled.
-void PumpAWhile() {
-  const ULONGLONG nEnd = GetTickCount64() + 200;
-  while (GetTickCount64() < nEnd) {
-    SYSREFRESH();
-    Sleep(1);
-  }
-}
-
-// Errors raised through the error block, kept instead of ending the program.
-class CapturedErrors {
- public:
-  CapturedErrors()
-      : bPrevious(runtime::SetErrorBlock([this](std::exception_ptr p) {
-          try {
-            std::rethrow_exception(p);
-          } catch (const runtime::RuntimeError& e) {
-            aErrors.push_back(e);
-          }
-          return runtime::Value();
-        })) {}
-  ~CapturedErrors() { runtime::SetErrorBlock(bPrevious); }
-  std::vector<runtime::RuntimeError> aErrors;
-
- private:
-  runtime::ErrorBlock bPrevious;
-};
+void PumpAWhile() { qvz::test::PumpFor(200, test::FrameworkPump); }
 
 TDialog::NewArgs ReceiverShaped() {
   TDialog::NewArgs a;
@@ -128,7 +96,7 @@ TEST(DialogTest, WhenRefusingCreatesNothing) {
 }
 
 TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
-  CapturedErrors oErrors;
+  qvz::test::CapturedErrors oErrors;
   TDialog oDlg(ReceiverShaped());
   TWindow oFirst, oSecond;
   oFirst.nId = 101;
@@ -136,25 +104,37 @@ TEST(DialogTest, DuplicateIdentifierIsRaisedAndNotListed) {
   oDlg.DefControl(&oFirst);
   oDlg.DefControl(&oSecond);
   ASSERT_EQ(oDlg.aControls.size(), 1u);
-  ASSERT_EQ(oErrors.aErrors.size(), 1u);
-  EXPECT_EQ(oErrors.aErrors[0].description, "Duplicated Id");
-  EXPECT_EQ(oErrors.aErrors[0].operation, "No:    101");
-  EXPECT_EQ(oErrors.aErrors[0].subCode, 2);
-  EXPECT_EQ(oErrors.aErrors[0].subSystem, "Korvane");
+  const auto aErrors = oErrors.Errors();
+  ASSERT_EQ(aErrors.size(), 1u);
+  EXPECT_EQ(aErrors[0].description, "Duplicated Id");
+  EXPECT_EQ(aErrors[0].operation, "No:    101");
+  EXPECT_EQ(aErrors[0].subCode, 2);
+  EXPECT_EQ(aErrors[0].subSystem, "Korvane");
+}
+
+TEST(DialogTest, AnItemThatGoesLeavesItsDialogsList) {
+  TDialog oDlg(ReceiverShaped());
+  TSay oKept(oDlg, 101, "kept", {0, 0, 40, 8});
+  {
+    TSay oGone(oDlg, 102, "gone", {10, 0, 40, 8});
+    ASSERT_EQ(oDlg.aControls.size(), 2u);
+  }
+  EXPECT_EQ(oDlg.aControls, std::vector<TWindow*>{&oKept});
 }
 
 TEST(DialogTest, FailedCreationGives65535AndTheCreationError) {
   for (bool lWide : {false, true}) {
-    CapturedErrors oErrors;
+    qvz::test::CapturedErrors oErrors;
     TDialog oDlg(ReceiverShaped());
     oDlg.cResData = CDLG2CHR(1, 0, 0, 100, 100, "x", WS_POPUP) +
                     CCTRL2CHR(0, 0, 10, 10, 5, WS_CHILD, "NoSuchClass", "");
     oDlg.lUnicode = lWide;
     oDlg.Activate();
     EXPECT_EQ(oDlg.nResult.AsInteger(), 65535);
-    ASSERT_EQ(oErrors.aErrors.size(), 1u);
-    EXPECT_EQ(oErrors.aErrors[0].description, "Cannot create Dialog Box");
-    EXPECT_EQ(oErrors.aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
+    const auto aErrors = oErrors.Errors();
+    ASSERT_EQ(aErrors.size(), 1u);
+    EXPECT_EQ(aErrors[0].description, "Cannot create Dialog Box");
+    EXPECT_EQ(aErrors[0].operation, "\r\n" + std::string(22, ' ') + "Title: QVZ test");
   }
 }
 
@@ -209,22 +189,6 @@ TEST(DialogCloseTest, EveryCloseRequestPassesTheGuard) {
     EXPECT_EQ(nAsked, 2);
     EXPECT_EQ(oDlg.nResult.AsInteger(), 2);
   }
-}
-
-TEST(DialogCloseTest, GuardOfTheReceiverRefusesWhileF4IsDown) {
-  TDialog oDlg(ReceiverShaped());
-  bool lRefused = false;
-  oDlg.bStart = [&](const Value&) {
-    {
-      test::HeldKey f4(VK_F4);
-      lRefused = !oDlg.End().IsTrue();
-    }
-    EXPECT_TRUE(oDlg.End().IsTrue());
-  };
-  TDialog::ActivateArgs a;
-  a.bValid = [](TWindow&) { return !(GetAsyncKeyState(VK_F4) & 0xFF00); };
-  oDlg.Activate(a);
-  EXPECT_TRUE(lRefused);
 }
 
 TEST(ModelessDialogTest, LivesBesideItsCallerAndEndsThroughClose) {

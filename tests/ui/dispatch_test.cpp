@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "test_windows.h"
+#include "test_window.h"
 #include "ui/framework_cells.h"
 #include "ui/messages.h"
 #include "ui/modal_bindings.h"
@@ -14,8 +14,8 @@
 namespace qvz::ui {
 namespace {
 
-using testing::CreatePlainWindow;
-using testing::kPlainResult;
+using test::CreatePlainWindow;
+using test::kPlainResult;
 
 // A window object whose CommNotify, KeyDown and CtlColor answer what the
 // test sets, and which records which of them ran.
@@ -109,7 +109,7 @@ TEST(DispatchTest, CommNotifyFromAnotherThreadReachesTheActionOnTheGuiThread) {
       PostMessageA(hDlg, WM_CLOSE, 0, 0);
     });
   };
-  std::string cTemplate = testing::EmptyDialogTemplate();
+  std::string cTemplate = test::DialogHeader(0);
   ASSERT_TRUE(PushModalBinding(&oDlg));
   DialogBoxIndirectParamA(GetModuleHandleA(nullptr),
                           reinterpret_cast<const DLGTEMPLATE*>(cTemplate.data()), nullptr,
@@ -136,10 +136,10 @@ TEST(DispatchTest, SubclassProcedureResultsAndThePreviousProcedure) {
   // A key handled with 0 never reaches the previous procedure; nil passes it on.
   oWnd.vAnswer = Value(0);
   SendMessageA(hWnd, WM_KEYDOWN, VK_END, 0);
-  EXPECT_EQ(testing::PlainKeyDowns(hWnd), 0);
+  EXPECT_EQ(test::PlainKeyDowns(hWnd), 0);
   oWnd.vAnswer = Value();
   SendMessageA(hWnd, WM_KEYDOWN, VK_END, 0);
-  EXPECT_EQ(testing::PlainKeyDowns(hWnd), 1);
+  EXPECT_EQ(test::PlainKeyDowns(hWnd), 1);
   // WM_CTLCOLORBTN is not in the table.
   SendMessageA(hWnd, WM_CTLCOLORBTN, 0, reinterpret_cast<LPARAM>(hWnd));
   EXPECT_FALSE(oWnd.lCtlColor);

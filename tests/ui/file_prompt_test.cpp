@@ -9,6 +9,10 @@
 #include <thread>
 
 #include "dialog_answers.h"
+#include "harness/scoped_setting.h"
+#include "harness/temp_folder.h"
+#include "runtime/file_ops.h"
+#include "runtime/platform_name.h"
 
 namespace qvz::ui {
 namespace {
@@ -62,11 +66,6 @@ TEST(FilePromptRequestTest, FlagsFilterTitleAndFilterIndex) {
   EXPECT_TRUE(BuildFilePromptRequest(a).lSave);
 }
 
-TEST(FilePromptRequestTest, ChosenNamesComeBackAsBytesOrUtf8) {
-  EXPECT_EQ(NarrowChosenName(L"C:\\caf\u00E9.qvz"), "C:\\caf\xE9.qvz");
-  EXPECT_EQ(NarrowChosenName(L"C:\\\u20AC.qvz"), "C:\\\xE2\x82\xAC.qvz");
-}
-
 // Answers the prompt from another thread as a user would: waits for the
 // dialog of the given title, types a name (or nothing) and presses OK or Cancel.
 class PromptUser {
@@ -98,9 +97,6 @@ class PromptUser {
 class FilePromptTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t aTemp[MAX_PATH];
-    GetTempPathW(MAX_PATH, aTemp);
-    cDir = std::wstring(aTemp) + L"qvz prompt";
     CreateDirectoryW(cDir.c_str(), nullptr);
     GetCurrentDirectoryW(MAX_PATH, aCwd);
   }
@@ -108,10 +104,10 @@ class FilePromptTest : public ::testing::Test {
     wchar_t aNow[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, aNow);
     EXPECT_STREQ(aNow, aCwd);  // the prompt never moves the current directory
-    RemoveDirectoryW(cDir.c_str());
   }
-  std::string Dir() const { return NarrowChosenName(cDir); }
-  std::wstring cDir;
+  std::string Dir() const { return runtime::NameFromPlatform(cDir); }
+  qvz::test::TempFolder oFolder;
+  const std::wstring cDir = runtime::AnsiToWide(oFolder.Path() + "\\qvz prompt");
   wchar_t aCwd[MAX_PATH];
 };
 
@@ -130,13 +126,35 @@ TEST_F(FilePromptTest, ChosenNameComesBackWithItsFolder) {
   EXPECT_EQ(cFilter, L"File QVZ (*.qvz)");
 }
 
-TEST_F(FilePromptTest, NameWithACharacterAbove255ComesBackInUtf8) {
-  FilePromptResult r;
-  {
-    PromptUser user(L"Salva in", cDir + L"\\\u20AC.qvz", true);
-    r = CGETFILE(ReceiverArgs(Dir()));
+// The name that comes back is the one the file operations create: in the
+// code page's bytes where they name the file, else in UTF-8.
+TEST_F(FilePromptTest, ChosenNameIsTheFileTheFileOperationsMake) {
+  const struct {
+    const wchar_t* wChosen;
+    std::string cReturned;
+  } aCases[] = {
+      {L"caf\u00E9.qvz", "caf\xE9.qvz"},                     // one byte a character
+      {L"\u20AC.qvz", "\x80.qvz"},                           // the code page's euro sign
+      {L"\u0100.qvz", "\xC4\x80.qvz"},                       // beyond the code page
+      {L"\u00C3\u00A9.qvz", "\xC3\x83\xC2\xA9.qvz"},  // its bytes would read as UTF-8 for another name
+  };
+  for (const auto& c : aCases) {
+    SCOPED_TRACE(runtime::NameFromPlatform(c.wChosen));
+    FilePromptResult r;
+    {
+      PromptUser user(L"Salva in", cDir + L"\\" + c.wChosen, true);
+      r = CGETFILE(ReceiverArgs(Dir()));
+    }
+    ASSERT_TRUE(std::holds_alternative<std::string>(r));
+    const std::string& cName = std::get<std::string>(r);
+    EXPECT_EQ(cName, Dir() + "\\" + c.cReturned);
+    {
+      runtime::ScopedSetting fileCase(runtime::SetItem::FileCase, "MIXED");
+      EXPECT_TRUE(runtime::FCREATE(cName));
+    }
+    EXPECT_EQ(qvz::test::WideNamesIn(Dir()), std::vector<std::wstring>{c.wChosen});
+    DeleteFileW((cDir + L"\\" + c.wChosen).c_str());
   }
-  EXPECT_EQ(std::get<std::string>(r), Dir() + "\\\xE2\x82\xAC.qvz");
 }
 
 TEST_F(FilePromptTest, MultipleSelectionGivesTheFolderThenEachName) {

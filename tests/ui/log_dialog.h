@@ -40,17 +40,6 @@ class LogDialog {
   UniqueWindow hDlg;
 };
 
-// A modeless dialog made by the 8-bit dialog manager from cTemplate, owned
-// by hOwner, with a dialog procedure that handles nothing.
-UniqueWindow MakeDialogA(const std::string& cTemplate, HWND hOwner = nullptr);
-
-// The header of a resizable dialog of nItems items.
-std::string DialogHeader(int nItems);
-
-// Appends a line the way the receiver logs: the variable gains it at its
-// end, the window in place of its selection.
-void AppendLine(TMultiGet& oLog, const std::string& cLine);
-
 // The log's rectangle in its parent's client coordinates.
 RECT PlacementOf(HWND hWnd);
 

@@ -4,28 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include "harness/temp_folder.h"
 
 namespace qvz::ui {
 namespace {
 
 class ProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char aTemp[MAX_PATH];
-    GetTempPathA(MAX_PATH, aTemp);
-    cFile = std::string(aTemp) + "qvz-profile-test.ini";
-    DeleteFileA(cFile.c_str());
-  }
-  void TearDown() override { DeleteFileA(cFile.c_str()); }
-  std::string Contents() const {
-    std::ifstream in(cFile, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
-  std::string cFile;
+  std::string Contents() const { return qvz::test::ContentOf(cFile); }
+  qvz::test::TempFolder oFolder;
+  const std::string cFile = oFolder.Path() + "\\qvz-profile-test.ini";
 };
 
 TEST_F(ProfileTest, MissingFileGivesTheDefaultAndAWriteCreatesIt) {

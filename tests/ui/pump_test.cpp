@@ -5,7 +5,8 @@
 #include <thread>
 #include <vector>
 
-#include "test_windows.h"
+#include "harness/pump.h"
+#include "test_window.h"
 #include "ui/framework_cells.h"
 #include "ui/message_pump.h"
 #include "ui/modeless_list.h"
@@ -82,15 +83,17 @@ TEST(PumpTest, QuitAloneAndMessagesSentFromOtherThreadsAreSeen) {
   HWND hWnd = CreateMarkWindow();
   DrainThreadQueue();
   Marks().clear();
-  std::thread sender([hWnd] { SendMessageA(hWnd, kMark, 9, 0); });
-  while (Marks().empty()) SYSREFRESH();  // the sent message is handled inside the pump
+  // A sender that waits without end would hold the test at the join.
+  std::thread sender([hWnd] { SendMessageTimeoutA(hWnd, kMark, 9, 0, SMTO_NORMAL, 10000, nullptr); });
+  // The sent message is handled inside the pump.
+  EXPECT_TRUE(qvz::test::PumpUntil([] { return !Marks().empty(); }, 10000, test::FrameworkPump));
   sender.join();
   EXPECT_EQ(Marks(), (std::vector<WPARAM>{9}));
   DestroyWindow(hWnd);
 }
 
 TEST(PumpTest, LastCharacterIsKeptAlsoWhenAModelessDialogTakesIt) {
-  std::string cTemplate = testing::EmptyDialogTemplate();
+  std::string cTemplate = test::DialogHeader(0);
   HWND hDlg = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                          reinterpret_cast<const DLGTEMPLATE*>(cTemplate.data()),
                                          nullptr, ModelessCreationProc, 0);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/pump.h"
 #include "harness/unix_command.h"
 #include "log_dialog.h"
 #include "runtime/accessor.h"
@@ -35,13 +36,7 @@ struct ReceiverWindow {
   std::unique_ptr<TMultiGet> oLog;
 };
 
-void PumpFor(DWORD nMs) {
-  const ULONGLONG nEnd = GetTickCount64() + nMs;
-  while (GetTickCount64() < nEnd) {
-    SYSREFRESH();
-    Sleep(1);
-  }
-}
+void PumpFor(DWORD nMs) { qvz::test::PumpFor(nMs, test::FrameworkPump); }
 
 TEST(ReceiverWindowTest, LogFillsTheClientAreaAndEscapeInItEndsTheDialog) {
   ReceiverWindow w;
@@ -51,7 +46,7 @@ TEST(ReceiverWindowTest, LogFillsTheClientAreaAndEscapeInItEndsTheDialog) {
     ASSERT_TRUE(hLog);
     EXPECT_EQ(GetDlgCtrlID(hLog), 101);
     for (const char* cLine : {"Settori 0 - 17", "Settori 18 - 35", "Salvato DISCO1.QVZ"})
-      test::AppendLine(*w.oLog, cLine);
+      w.oLog->AppendLine(cLine);
     EXPECT_EQ(w.cLog, "Settori 0 - 17\r\nSettori 18 - 35\r\nSalvato DISCO1.QVZ\r\n");
     for (bool lResized : {false, true}) {
       if (lResized) {

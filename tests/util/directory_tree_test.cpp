@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "harness/box_answerer.h"
 #include "harness/temp_folder.h"
 #include "harness/unix_command.h"
@@ -15,16 +12,10 @@
 namespace qvz::util {
 namespace {
 
+using test::ContentOf;
 using test::Exists;
 using test::MakeFile;
 using test::MakeFolder;
-
-std::string ContentOf(const std::string& cFile) {
-  std::ifstream in(cFile, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 runtime::UniqueHandle OpenFolder(const std::string& cFolder, DWORD nAccess) {
   return runtime::UniqueHandle(CreateFileA(cFolder.c_str(), nAccess, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,

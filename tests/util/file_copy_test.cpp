@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "harness/temp_folder.h"
 
 namespace qvz::util {
@@ -17,13 +14,6 @@ LRESULT CALLBACK ProbeProcedure(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lPar
   return DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
-std::string ContentOf(const std::string& cFile) {
-  std::ifstream in(cFile, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 TEST(CopyFileTest, OverwritesAnExistingTarget) {
   test::TempFolder oTemp;
   const std::string cSource = oTemp.Path() + "\\NEW.TXT";
@@ -31,7 +21,7 @@ TEST(CopyFileTest, OverwritesAnExistingTarget) {
   test::MakeFile(cSource, FILE_ATTRIBUTE_NORMAL, "new content");
   test::MakeFile(cTarget, FILE_ATTRIBUTE_NORMAL, "old");
   EXPECT_TRUE(COPYFILE(cSource, cTarget));
-  EXPECT_EQ(ContentOf(cTarget), "new content");
+  EXPECT_EQ(test::ContentOf(cTarget), "new content");
   EXPECT_FALSE(COPYFILE(oTemp.Path() + "\\MISSING.TXT", cTarget));
 }
 

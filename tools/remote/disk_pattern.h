@@ -31,4 +31,21 @@ inline std::string PatternDisk(std::uint32_t nSeed, std::size_t nTracks) {
   return c;
 }
 
+// The image file that a disk of whole tracks gives, written out from the
+// format (for the checks of tests and scripts, apart from the receiver's
+// own layout): up to 40 tracks, the tracks as sent; beyond that tracks 1 to
+// 80 are side 1 and the next 80 side 2, and the file holds side 1 track t
+// followed by side 2 track t, for t = 1 to 80, of those that were sent.
+inline std::string PatternImageFile(std::uint32_t nSeed, std::size_t nTracks) {
+  constexpr std::size_t kOneSidedTracks = 40;
+  constexpr std::size_t kTracksASide = 80;
+  if (nTracks <= kOneSidedTracks) return PatternDisk(nSeed, nTracks);
+  std::string c;
+  for (std::size_t t = 0; t < kTracksASide; ++t) {
+    if (t < nTracks) c += PatternTrack(nSeed, t);
+    if (kTracksASide + t < nTracks) c += PatternTrack(nSeed, kTracksASide + t);
+  }
+  return c;
+}
+
 }  // namespace qvz::tools

@@ -24,7 +24,6 @@
 #include <string>
 #include <thread>
 
-#include "protocol/image_layout.h"
 #include "remote/disk_pattern.h"
 #include "remote/serial_line.h"
 
@@ -126,7 +125,7 @@ int main(int argc, char** argv) {
   const Options o = Parse(argc, argv);
   if (!o.cExpected.empty()) {
     std::ofstream out(o.cExpected, std::ios::binary);
-    out << qvz::protocol::LayOutImage(qvz::tools::PatternDisk(o.nSeed, static_cast<size_t>(o.nTracks)));
+    out << qvz::tools::PatternImageFile(o.nSeed, static_cast<size_t>(o.nTracks));
   }
   Line oLine(o.cPort);
   if (!oLine.Ok()) {
@@ -161,7 +160,7 @@ int main(int argc, char** argv) {
     std::printf("disk %d: %d tracks sent in %.2f s, mean acknowledgement %.2f ms\n", d + 1, o.nTracks, nSeconds,
                 o.nTracks ? nAckMs / o.nTracks : 0.0);
     if (d == 0 && !o.cSaved.empty()) {
-      const size_t nSize = qvz::protocol::LayOutImage(qvz::tools::PatternDisk(nSeed, static_cast<size_t>(o.nTracks))).size();
+      const size_t nSize = qvz::tools::PatternImageFile(nSeed, static_cast<size_t>(o.nTracks)).size();
       WIN32_FILE_ATTRIBUTE_DATA fad{};
       while (!GetFileAttributesExA(o.cSaved.c_str(), GetFileExInfoStandard, &fad) || fad.nFileSizeLow != nSize)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
