@@ -12,11 +12,14 @@
 #include <cstdio>
 #include <string>
 
+#include "line_remote/track_framer.h"
 #include "remote/serial_line.h"
 
 int main(int argc, char** argv) {
   std::string cPort = argc > 2 && std::string(argv[1]) == "--port" ? argv[2] : "COM1";
-  HANDLE hPort = qvz::tools::OpenLine(cPort, COMMTIMEOUTS{0, 0, 50, 0, 0});
+  // A read returns as soon as a byte is there (else after 50 ms with none),
+  // so a header is answered as soon as it came.
+  HANDLE hPort = qvz::tools::OpenLine(cPort, COMMTIMEOUTS{MAXDWORD, MAXDWORD, 50, 0, 0});
   if (hPort == INVALID_HANDLE_VALUE) {
     std::fprintf(stderr, "cannot open %s\n", cPort.c_str());
     return 2;
@@ -25,8 +28,7 @@ int main(int argc, char** argv) {
   HWND hWnd = CreateWindowA("STATIC", "reference", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
                             nullptr, nullptr);
 
-  enum { kCommand, kHeader1, kHeader2, kData } eState = kCommand;
-  int nData = 0;
+  qvz::tools::TrackFramer oFramer;
   long long nBytes = 0;
   std::chrono::steady_clock::time_point tFirst;
   char aBuf[4096];
@@ -37,23 +39,14 @@ int main(int argc, char** argv) {
       if (nBytes++ == 0) tFirst = std::chrono::steady_clock::now();
       MSG msg;
       if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-      const char c = aBuf[i];
-      switch (eState) {
-        case kCommand:
-          if (c == 'T') eState = kHeader1;
-          if (c == 'E') lDone = true;
-          break;
-        case kHeader1: eState = kHeader2; break;
-        case kHeader2: {
+      switch (oFramer.Feed(aBuf[i])) {
+        case qvz::tools::TrackFramer::Event::kAnswerHeader: {
           DWORD nWritten = 0;
           WriteFile(hPort, "", 1, &nWritten, nullptr);
-          eState = kData;
-          nData = 0;
           break;
         }
-        case kData:
-          if (++nData == 4608) eState = kCommand;
-          break;
+        case qvz::tools::TrackFramer::Event::kDiskEnd: lDone = true; break;
+        case qvz::tools::TrackFramer::Event::kNone: break;
       }
     }
   }
