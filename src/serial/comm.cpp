@@ -128,9 +128,9 @@ int OPENCOMM(const std::string& cDevice, std::optional<long long> nInQueue,
 }
 
 // The reader is stopped cooperatively, not terminated: a thread ended from
-// outside can die holding a lock of the process (the heap's). The stop event
-// ends its waits, CancelIoEx its pending I/O, and it checks the event before
-// every notification.
+// outside can die holding a lock of the process (the heap's). The stop flag
+// is looked at in every step and before every notification, the stop event
+// ends its waits, CancelIoEx its pending I/O.
 bool CLOSECOMM(int nCom) {
   auto& mPorts = Table().mPorts;
   auto it = mPorts.find(nCom);
@@ -140,6 +140,7 @@ bool CLOSECOMM(int nCom) {
   std::unique_ptr<CommPort> oPort = std::move(it->second);
   mPorts.erase(it);
 
+  oPort->lStop.store(true);
   SetEvent(oPort->hStop.Get());
   CancelIoEx(oPort->hComm.Get(), nullptr);
   WaitForReaderEnd(oPort->hThread.Get());
@@ -150,7 +151,11 @@ int READCOMM(int nCom, std::string& cBuf) {
   CommPort* oPort = UsablePort(nCom);
   if (!oPort || cBuf.empty()) return 0;
   int nCount = oPort->ring.Take(cBuf.data(), cBuf.size());
-  if (nCount > 0) SetEvent(oPort->hRoom.Get());
+  // The event is a call to the platform: made only for a reader that waits.
+  // The fence pairs with the reader's (see WaitForRoom): either the reader
+  // sees the room, or this sees that it waits.
+  std::atomic_thread_fence(std::memory_order_seq_cst);
+  if (nCount > 0 && oPort->lAwaitsRoom.load(std::memory_order_relaxed)) SetEvent(oPort->hRoom.Get());
   return nCount;
 }
 

@@ -17,8 +17,10 @@ struct CommPort {
   runtime::UniqueHandle hComm;       // the device; closed after the reader has ended
   PortRing ring;                     // see PortRing for who writes what
   std::atomic<HWND> hWndNotify{nullptr};  // written by the GUI thread, read by the reader once a cycle
-  runtime::UniqueHandle hStop;       // manual-reset; set by CLOSECOMM, ends the reader's waits
-  runtime::UniqueHandle hRoom;       // auto-reset; set by READCOMM when it frees ring room
+  std::atomic<bool> lStop{false};    // written by CLOSECOMM; the reader looks at it in every step
+  runtime::UniqueHandle hStop;       // manual-reset; set by CLOSECOMM after lStop, ends the reader's waits
+  std::atomic<bool> lAwaitsRoom{false};  // written by the reader around its wait for room in a full ring
+  runtime::UniqueHandle hRoom;       // auto-reset; set by READCOMM when it frees room the reader awaits
   runtime::UniqueHandle hReaderIo;   // manual-reset; the event of the reader's own I/O record
   runtime::UniqueHandle hThread;     // the reader thread
   // A failure that ended the reader. Written by the reader thread as its

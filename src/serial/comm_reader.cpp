@@ -41,7 +41,7 @@ class CommReader {
   void Run();
 
  private:
-  bool Stopping() const { return WaitForSingleObject(oPort.hStop.Get(), 0) == WAIT_OBJECT_0; }
+  bool Stopping() const { return oPort.lStop.load(std::memory_order_acquire); }
   DWORD QueuedCount();
   Wake WaitForRoom();
   Wake WaitForData();
@@ -98,10 +98,19 @@ DWORD CommReader::QueuedCount() {
   return stat.cbInQue;
 }
 
+// READCOMM sets hRoom only while lAwaitsRoom is set. The flag goes up
+// before the ring is looked at again, each side with a full fence, so room
+// freed meanwhile is either seen here or announced by the event.
 Wake CommReader::WaitForRoom() {
-  HANDLE aWait[2] = {oPort.hStop.Get(), oPort.hRoom.Get()};
-  return WaitForMultipleObjects(2, aWait, FALSE, INFINITE) == WAIT_OBJECT_0 + 1 ? Wake::kData
-                                                                                : Wake::kStop;
+  oPort.lAwaitsRoom.store(true, std::memory_order_relaxed);
+  std::atomic_thread_fence(std::memory_order_seq_cst);
+  Wake eWake = Wake::kData;
+  if (oPort.ring.Room() == 0) {
+    HANDLE aWait[2] = {oPort.hStop.Get(), oPort.hRoom.Get()};
+    if (WaitForMultipleObjects(2, aWait, FALSE, INFINITE) != WAIT_OBJECT_0 + 1) eWake = Wake::kStop;
+  }
+  oPort.lAwaitsRoom.store(false, std::memory_order_relaxed);
+  return eWake;
 }
 
 Wake CommReader::WaitForData() {

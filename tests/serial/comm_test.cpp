@@ -191,6 +191,23 @@ TEST_F(PortTest, BytesLeftInAFullRingArriveWithoutFurtherTraffic) {
   EXPECT_EQ(oSink.cReceived, cData);
 }
 
+// With no window told, the ring fills and the reader waits for room; each
+// READCOMM that frees room lets it go on, with no further traffic.
+TEST_F(PortTest, AReaderWaitingForRoomGoesOnOnceBytesAreTaken) {
+  const std::string cData = Pattern(6000, 7);
+  oFar.Write(cData);
+  Sleep(800);
+  std::string cReceived;
+  const ULONGLONG nEnd = GetTickCount64() + 10000;
+  while (cReceived.size() < cData.size() && GetTickCount64() < nEnd) {
+    std::string cBuf(1000, ' ');
+    const int n = READCOMM(nCom, cBuf);
+    cReceived += cBuf.substr(0, static_cast<size_t>(n));
+    if (n == 0) Sleep(20);
+  }
+  EXPECT_TRUE(cReceived == cData) << cReceived.size() << " of " << cData.size() << " bytes";
+}
+
 TEST_F(PortTest, CloseWhileTheReaderIsBlockedInANotificationReturnsPromptly) {
   NotifySink oSink(nCom);
   ENABLECOMMNOTIFICATION(nCom, oSink.Window());
