@@ -55,6 +55,21 @@ Waiting Receiver::Awaiting() const {
   return Waiting::kData;
 }
 
+std::size_t Receiver::BytesBeforeAnswer() const {
+  constexpr std::size_t kHeaderBytes = 3;  // "T" and the sector number
+  switch (eState) {
+    case State::kCommand:
+      return kHeaderBytes;
+    case State::kHeaderLow:
+      return 2;
+    case State::kHeaderHigh:
+      return 1;
+    case State::kData:
+      break;
+  }
+  return kTrackBytes - (cImage.size() - *nTrackStart) + kHeaderBytes;
+}
+
 std::optional<std::int64_t> Receiver::Deadline() const {
   if (eState == State::kHeaderLow || eState == State::kHeaderHigh) return nHeaderDeadline;
   if (lSilenceWatched) return nLastArrival + kByteLimitMs;

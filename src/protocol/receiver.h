@@ -51,6 +51,12 @@ class Receiver {
 
   Waiting Awaiting() const;
 
+  // The fewest bytes the remote machine must still send before the
+  // receiver can owe it an answer: inside a track, the rest of its data and
+  // the next header. A front end that knows the line's speed may let that
+  // many bytes arrive unwatched and take them in one batch.
+  std::size_t BytesBeforeAnswer() const;
+
   // When Time() must be called if no byte comes first; none while the
   // receiver may wait for ever.
   std::optional<std::int64_t> Deadline() const;

@@ -236,5 +236,30 @@ TEST(ReceiverRulesTest, ADiskThatWasNotSavedIsSummedAsSuch) {
   EXPECT_EQ(r.Saved("").aLines, std::vector<std::string>{"Disk not saved: 1 track"});
 }
 
+// How many bytes must still come before an answer can be owed: a front end
+// may let that many arrive unwatched.
+TEST(ReceiverRulesTest, BytesBeforeAnAnswerIsOwed) {
+  Receiver r("ESC");
+  r.Start();
+  struct Case {
+    std::string cBytes;  // fed next
+    std::size_t nBefore;
+  };
+  const Case aCases[] = {
+      {"", 3},                                 // "T" and the sector number
+      {"x", 3},                                // noise between tracks
+      {"T", 2},
+      {std::string(1, '\x12'), 1},
+      {std::string(1, '\x00'), 4608 + 3},      // answered: the data, then the next header
+      {Track(0).substr(0, 100), 4508 + 3},
+      {Track(0).substr(100, 4507), 1 + 3},
+      {Track(0).substr(4607), 3},              // the track is whole
+  };
+  for (const Case& c : aCases) {
+    for (char b : c.cBytes) r.Byte(static_cast<unsigned char>(b), 0);
+    EXPECT_EQ(r.BytesBeforeAnswer(), c.nBefore) << c.cBytes.size() << " bytes more";
+  }
+}
+
 }  // namespace
 }  // namespace qvz::protocol::test
