@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/image_writer.h"
+#include "app/link_setup.h"
 #include "app/port_io.h"
 #include "app/waits.h"
 #include "protocol/receiver.h"
@@ -10,11 +11,25 @@
 #include "runtime/scoped_flag.h"
 #include "support/key_state.h"
 #include "ui/multi_get.h"
+#include "ui/paint_hold.h"
 
 namespace qvz::app {
 namespace {
 
 constexpr int kEsc = support::kKeyEscape;
+
+// Bytes that may already be on their way to the receive queue (at the
+// port, not yet announced) when a wait finds it empty.
+constexpr std::size_t kBytesUnderway = 64;
+
+// How long the line cannot bring anything that calls for an answer: the
+// time the bytes still due before one take on the wire, less those that
+// may be underway.
+std::int64_t QuietMs(const protocol::Receiver& oRules) {
+  const std::size_t nBytes = oRules.BytesBeforeAnswer();
+  if (nBytes <= kBytesUnderway) return 0;
+  return static_cast<std::int64_t>(nBytes - kBytesUnderway) * 1000 / kLineBytesPerSecond;
+}
 
 bool& LoopRunning() {
   static bool lRunning = false;
@@ -22,7 +37,12 @@ bool& LoopRunning() {
 }
 
 // The log lines first, then the bytes: a header is logged before its 0x00.
+// The log is painted after both: a line is in the log when its 0x00 goes
+// out, but painting it first would keep the remote machine waiting (under
+// Wine a themed scroll bar is drawn twice at each change of the log, a few
+// milliseconds that grow with the log).
 void Perform(int nCom, ui::TMultiGet& oGet, const protocol::Step& oStep) {
+  ui::PaintHold oHold(oStep.aLines.empty() ? nullptr : oGet.hWnd);
   for (const std::string& cLine : oStep.aLines) MESSAGE(oGet, cLine);
   if (!oStep.cSend.empty()) SENDSTR(nCom, oStep.cSend);
 }
@@ -71,7 +91,7 @@ bool QVZ(int nCom, ui::TMultiGet& oGet) {
 bool TRK(int nCom, ui::TMultiGet& oGet, protocol::Receiver& oRules) {
   runtime::ProcMark mark("TRK", __LINE__);
   while (oRules.Awaiting() != protocol::Waiting::kCommand) {
-    const Waited oWaited = WAITCHAR(oRules.Deadline());
+    const Waited oWaited = WAITCHAR(oRules.Deadline(), QuietMs(oRules));
     mark.SetLine(__LINE__);
     if (oWaited.lEsc) {
       Perform(nCom, oGet, oRules.Exit());

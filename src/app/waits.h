@@ -6,6 +6,11 @@
 // most 20 ms and never past the deadline, so that waiting for the remote
 // machine does not keep a processor busy. Every wait ends with one more pump
 // step.
+//
+// While the line is quiet (no byte that arrives can call for an answer yet),
+// the sleep is not ended by the port's notifications, only by input: the
+// reader's notification waits, the bytes collect at the port, and the next
+// pump step takes them all at once instead of one by one.
 
 #include <cstdint>
 #include <optional>
@@ -21,7 +26,8 @@ struct Waited {
 
 // The next byte; ends early when ESC is down or, when a deadline is given,
 // once the clock has reached it. A byte already queued is taken even when
-// the deadline has passed.
-Waited WAITCHAR(std::optional<std::int64_t> nDeadlineMs);
+// the deadline has passed. nQuietMs: how long, from now, no byte that
+// arrives can call for an answer.
+Waited WAITCHAR(std::optional<std::int64_t> nDeadlineMs, std::int64_t nQuietMs = 0);
 
 }  // namespace qvz::app

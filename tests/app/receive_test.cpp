@@ -127,6 +127,29 @@ TEST_F(LinkTest, WaitCharReturnsEveryByteOfTracksAndAHeaderWithoutALaterByte) {
   EXPECT_TRUE(cGot == cData);
 }
 
+// A byte a millisecond, taken by waits that are told the line cannot bring
+// anything urgent for 20 ms: they sleep through the notifications, and the
+// bytes come in a few batches, whole and in order.
+TEST_F(LinkTest, BytesThatArriveWhileTheLineIsQuietComeInFewBatches) {
+  Register();
+  const std::string cData = Pattern(300);
+  std::thread writer([&] {
+    for (char c : cData) {
+      oFar.Write(std::string(1, c));
+      Sleep(1);
+    }
+  });
+  std::string cGot;
+  while (cGot.size() < cData.size()) {
+    std::string b = WAITCHAR(runtime::MilliSeconds() + 2000, 20).cByte;
+    if (b.empty()) break;
+    cGot += b;
+  }
+  writer.join();
+  EXPECT_TRUE(cGot == cData);
+  EXPECT_LT(nNotifications, 100) << "for " << cData.size() << " bytes";
+}
+
 TEST_F(LinkTest, ByteArrivingDuringTheWaitIsReturned) {
   Register();
   std::thread late([this] {
