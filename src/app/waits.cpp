@@ -13,7 +13,9 @@ namespace qvz::app {
 namespace {
 
 constexpr int kEsc = support::kKeyEscape;
-constexpr std::int64_t kIdleSliceMs = 20;
+// Each sleep that ends costs the platform about 0.1 ms of a processor
+// under Wine; 45 ms keeps the waiting program under 0.5 % of a core.
+constexpr std::int64_t kIdleSliceMs = 45;
 
 // Whether the last sleep was a quiet one. The bytes that arrived during it
 // wait at the port unannounced, so the next sleep is one that their

@@ -3,9 +3,10 @@
 // is awaited and inside a track. Each pass looks at ESC first, then takes a
 // byte from the receive queue, then reads the clock; between passes it pumps
 // messages, and a pass that found nothing sleeps until the next message, at
-// most 20 ms and never past the deadline, so that waiting for the remote
-// machine does not keep a processor busy. Every wait ends with one more pump
-// step.
+// most 45 ms and never past the deadline, so that waiting for the remote
+// machine does not keep a processor busy. ESC pressed in the program's
+// window ends the sleep at once; pressed elsewhere, it is seen by the next
+// pass. Every wait ends with one more pump step.
 //
 // While the line is quiet (no byte that arrives can call for an answer yet),
 // the sleep is not ended by the port's notifications, only by input: the
