@@ -5,10 +5,12 @@
 #include "app/image_writer.h"
 #include "app/link_setup.h"
 #include "app/port_io.h"
+#include "app/receive_queue.h"
 #include "app/waits.h"
 #include "protocol/receiver.h"
 #include "runtime/proc_trace.h"
 #include "runtime/scoped_flag.h"
+#include "serial/comm.h"
 #include "support/key_state.h"
 #include "ui/multi_get.h"
 #include "ui/paint_hold.h"
@@ -18,17 +20,18 @@ namespace {
 
 constexpr int kEsc = support::kKeyEscape;
 
-// Bytes that may already be on their way to the receive queue (at the
-// port, not yet announced) when a wait finds it empty.
-constexpr std::size_t kBytesUnderway = 64;
+// Bytes that may have arrived without being in the receive queue yet: what
+// the reader keeps back under a hold, and a reader's cycle more.
+constexpr std::size_t kBytesNotQueued = serial::kLongestHoldMs * kLineBytesPerSecond / 1000 + 64;
 
-// How long the line cannot bring anything that calls for an answer: the
-// time the bytes still due before one take on the wire, less those that
-// may be underway.
-std::int64_t QuietMs(const protocol::Receiver& oRules) {
-  const std::size_t nBytes = oRules.BytesBeforeAnswer();
-  if (nBytes <= kBytesUnderway) return 0;
-  return static_cast<std::int64_t>(nBytes - kBytesUnderway) * 1000 / kLineBytesPerSecond;
+// How long the reader may keep what arrives back: the bytes due before the
+// next answer, less those that may be here already, take that long on the
+// wire at the least.
+long long HoldMs(const protocol::Receiver& oRules) {
+  const std::size_t nDue = oRules.BytesBeforeAnswer();
+  const std::size_t nHere = QueuedBytes() + kBytesNotQueued;
+  if (nDue <= nHere) return 0;
+  return static_cast<long long>(nDue - nHere) * 1000 / kLineBytesPerSecond;
 }
 
 bool& LoopRunning() {
@@ -91,7 +94,11 @@ bool QVZ(int nCom, ui::TMultiGet& oGet) {
 bool TRK(int nCom, ui::TMultiGet& oGet, protocol::Receiver& oRules) {
   runtime::ProcMark mark("TRK", __LINE__);
   while (oRules.Awaiting() != protocol::Waiting::kCommand) {
-    const Waited oWaited = WAITCHAR(oRules.Deadline(), QuietMs(oRules));
+    // Inside a track the bytes come in batches: one notification for each
+    // instead of one for each byte, where most of a paced disk's processor
+    // time went.
+    serial::HOLDCOMMNOTIFICATION(nCom, HoldMs(oRules));
+    const Waited oWaited = WAITCHAR(oRules.Deadline());
     mark.SetLine(__LINE__);
     if (oWaited.lEsc) {
       Perform(nCom, oGet, oRules.Exit());

@@ -7,11 +7,6 @@
 // machine does not keep a processor busy. ESC pressed in the program's
 // window ends the sleep at once; pressed elsewhere, it is seen by the next
 // pass. Every wait ends with one more pump step.
-//
-// While the line is quiet (no byte that arrives can call for an answer yet),
-// the sleep is not ended by the port's notifications, only by input: the
-// reader's notification waits, the bytes collect at the port, and the next
-// pump step takes them all at once instead of one by one.
 
 #include <cstdint>
 #include <optional>
@@ -27,8 +22,7 @@ struct Waited {
 
 // The next byte; ends early when ESC is down or, when a deadline is given,
 // once the clock has reached it. A byte already queued is taken even when
-// the deadline has passed. nQuietMs: how long, from now, no byte that
-// arrives can call for an answer.
-Waited WAITCHAR(std::optional<std::int64_t> nDeadlineMs, std::int64_t nQuietMs = 0);
+// the deadline has passed.
+Waited WAITCHAR(std::optional<std::int64_t> nDeadlineMs);
 
 }  // namespace qvz::app

@@ -5,6 +5,7 @@
 #include <memory>
 #include <utility>
 
+#include "runtime/clock.h"
 #include "runtime/error_block.h"
 #include "serial/comm_port.h"
 
@@ -178,6 +179,13 @@ int WRITECOMM(int nCom, const std::string& cData) {
   DWORD nWritten = 0;
   if (!GetOverlappedResult(hComm, &ovWrite, &nWritten, FALSE)) return 0;
   return static_cast<int>(nWritten);
+}
+
+bool HOLDCOMMNOTIFICATION(int nCom, long long nMs) {
+  CommPort* oPort = UsablePort(nCom);
+  if (!oPort) return false;
+  oPort->nHoldUntilMs.store(nMs > 0 ? runtime::MilliSeconds() + nMs : 0, std::memory_order_release);
+  return true;
 }
 
 bool ENABLECOMMNOTIFICATION(int nCom, HWND hWnd, std::optional<long long>,

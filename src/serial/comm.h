@@ -49,6 +49,17 @@ int WRITECOMM(int nCom, const std::string& cData);
 bool ENABLECOMMNOTIFICATION(int nCom, HWND hWnd, std::optional<long long> nUnused1 = std::nullopt,
                             std::optional<long long> nUnused2 = std::nullopt);
 
+// The longest the reader keeps a received byte back under a hold.
+constexpr long long kLongestHoldMs = 20;
+
+// Lets the reader keep back what arrives during the next nMs and announce it
+// in one notification once that time is up, for a window that knows nothing
+// it waits for can come sooner: bytes that arrive one at a time then cost
+// one notification per batch instead of one each. No byte is kept back
+// longer than kLongestHoldMs, and 512 bytes waiting are announced at once.
+// 0 ends a hold. Returns false for a port that is not open.
+bool HOLDCOMMNOTIFICATION(int nCom, long long nMs);
+
 // The driver queue size that a queue argument gives: 16 bits of it, or the
 // default when it is left out.
 DWORD QueueSize(std::optional<long long> nArg, DWORD nDefault);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <exception>
 #include <functional>
 
@@ -17,6 +18,10 @@ struct CommPort {
   runtime::UniqueHandle hComm;       // the device; closed after the reader has ended
   PortRing ring;                     // see PortRing for who writes what
   std::atomic<HWND> hWndNotify{nullptr};  // written by the GUI thread, read by the reader once a cycle
+  // Until when (runtime::MilliSeconds) the reader may keep new bytes back;
+  // written by the GUI thread (HOLDCOMMNOTIFICATION), read by the reader
+  // before each notification.
+  std::atomic<std::int64_t> nHoldUntilMs{0};
   std::atomic<bool> lStop{false};    // written by CLOSECOMM; the reader looks at it in every step
   runtime::UniqueHandle hStop;       // manual-reset; set by CLOSECOMM after lStop, ends the reader's waits
   std::atomic<bool> lAwaitsRoom{false};  // written by the reader around its wait for room in a full ring

@@ -21,7 +21,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "runtime/clock.h"
 #include "runtime/unique_handle.h"
+#include "serial/comm.h"
 #include "serial/comm_port.h"
 
 namespace qvz::serial {
@@ -49,6 +51,7 @@ class CommReader {
   Wake WaitWithRead();
   bool Complete(DWORD& nTransferred);
   bool ReadQueued(DWORD nCount, DWORD& nRead);
+  bool HoldBack(DWORD nQueued);
   void Notify();
   void BackOff();
 
@@ -62,6 +65,7 @@ class CommReader {
   int nFailures = 0;       // waits in a row that failed at once
   bool lAnnounce = false;  // something arrived that no notification has told yet
   bool lTaken = false;     // the last notification took bytes from the ring
+  std::int64_t nHeldSinceMs = 0;  // when the oldest byte not announced yet came; 0: none kept back
 };
 
 void CommReader::Run() {
@@ -87,6 +91,7 @@ void CommReader::Run() {
       if (eWake == Wake::kFailed) BackOff();
       continue;  // read what the wait found, or wait again
     }
+    if (HoldBack(nQueued)) continue;  // then reads what came meanwhile
     Notify();
   }
 }
@@ -188,8 +193,23 @@ bool CommReader::ReadQueued(DWORD nCount, DWORD& nRead) {
   return Complete(nRead);
 }
 
+// Waits while the window lets new bytes be kept back: until its hold ends,
+// the oldest byte has waited kLongestHoldMs, or a stop. A large batch goes
+// at once (so does what a notification left in the ring: over 1000 bytes).
+bool CommReader::HoldBack(DWORD nQueued) {
+  constexpr int kHoldBatchBytes = 512;
+  const std::int64_t nNow = runtime::MilliSeconds();
+  if (nHeldSinceMs == 0) nHeldSinceMs = nNow;
+  const std::int64_t nUntil =
+      std::min(oPort.nHoldUntilMs.load(std::memory_order_acquire), nHeldSinceMs + kLongestHoldMs);
+  if (nUntil <= nNow || oPort.ring.Used() + static_cast<std::int64_t>(nQueued) >= kHoldBatchBytes) return false;
+  WaitForSingleObject(oPort.hStop.Get(), static_cast<DWORD>(nUntil - nNow));
+  return true;
+}
+
 void CommReader::Notify() {
   lAnnounce = false;
+  nHeldSinceMs = 0;
   HWND hWnd = oPort.hWndNotify.load(std::memory_order_acquire);
   if (!hWnd || Stopping()) {
     lTaken = false;

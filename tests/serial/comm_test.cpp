@@ -208,6 +208,19 @@ TEST_F(PortTest, AReaderWaitingForRoomGoesOnOnceBytesAreTaken) {
   EXPECT_TRUE(cReceived == cData) << cReceived.size() << " of " << cData.size() << " bytes";
 }
 
+// A hold longer than the reader ever keeps a byte back: the byte is still
+// announced soon after it came.
+TEST_F(PortTest, NoByteIsKeptBackLongerThanTheLongestHold) {
+  NotifySink oSink(nCom);
+  ENABLECOMMNOTIFICATION(nCom, oSink.Window());
+  ASSERT_TRUE(HOLDCOMMNOTIFICATION(nCom, 60000));
+  oFar.Write("h");
+  EXPECT_TRUE(oSink.PumpUntil(1, 2000));
+  EXPECT_EQ(oSink.cReceived, "h");
+  ASSERT_TRUE(HOLDCOMMNOTIFICATION(nCom, 0));
+  EXPECT_FALSE(HOLDCOMMNOTIFICATION(-1, 0));
+}
+
 TEST_F(PortTest, CloseWhileTheReaderIsBlockedInANotificationReturnsPromptly) {
   NotifySink oSink(nCom);
   ENABLECOMMNOTIFICATION(nCom, oSink.Window());
