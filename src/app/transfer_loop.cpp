@@ -20,18 +20,20 @@ namespace {
 
 constexpr int kEsc = support::kKeyEscape;
 
-// Bytes that may have arrived without being in the receive queue yet: what
-// the reader keeps back under a hold, and a reader's cycle more.
-constexpr std::size_t kBytesNotQueued = serial::kLongestHoldMs * kLineBytesPerSecond / 1000 + 64;
+// Bytes that may be on their way to the receive queue, not yet announced,
+// when a wait begins.
+constexpr std::size_t kBytesUnderway = 64;
 
-// How long the reader may keep what arrives back: the bytes due before the
-// next answer, less those that may be here already, take that long on the
-// wire at the least.
+// How long the reader may keep what arrives back. The bytes due before the
+// next answer, less those already queued or underway, take at least that
+// long on the wire; half of it is held, the other half is left for taking
+// the batch before the byte that calls for the answer arrives. So the holds
+// shrink towards a header, and its bytes are announced as they come.
 long long HoldMs(const protocol::Receiver& oRules) {
   const std::size_t nDue = oRules.BytesBeforeAnswer();
-  const std::size_t nHere = QueuedBytes() + kBytesNotQueued;
+  const std::size_t nHere = QueuedBytes() + kBytesUnderway;
   if (nDue <= nHere) return 0;
-  return static_cast<long long>(nDue - nHere) * 1000 / kLineBytesPerSecond;
+  return static_cast<long long>(nDue - nHere) * 1000 / kLineBytesPerSecond / 2;
 }
 
 bool& LoopRunning() {
