@@ -31,6 +31,10 @@ namespace {
 
 enum class Wake { kData, kIdle, kFailed, kStop };
 
+// A read that brings this many bytes at once comes from a sender faster
+// than the line a hold is for (at 57600 baud a reader's cycle brings a few).
+constexpr DWORD kBurstBytes = 64;
+
 // The most one cycle reads, and the reader's buffer.
 constexpr DWORD kMostACycle = 1023;
 constexpr std::size_t kBufferBytes = kMostACycle + 1;
@@ -66,6 +70,8 @@ class CommReader {
   bool lAnnounce = false;  // something arrived that no notification has told yet
   bool lTaken = false;     // the last notification took bytes from the ring
   std::int64_t nHeldSinceMs = 0;  // when the oldest byte not announced yet came; 0: none kept back
+  bool lHeld = false;      // the last wait was a hold
+  bool lBurst = false;     // the last read brought many bytes at once, not after a hold
 };
 
 void CommReader::Run() {
@@ -85,6 +91,8 @@ void CommReader::Run() {
       }
       nFailures = 0;
       lAnnounce = true;
+      lBurst = nRead >= kBurstBytes && !lHeld;
+      lHeld = false;
     } else if (!lAnnounce && !(lTaken && !oPort.ring.Empty())) {
       Wake eWake = nRoom == 0 ? WaitForRoom() : WaitForData();
       if (eWake == Wake::kStop) return;
@@ -194,16 +202,20 @@ bool CommReader::ReadQueued(DWORD nCount, DWORD& nRead) {
 }
 
 // Waits while the window lets new bytes be kept back: until its hold ends,
-// the oldest byte has waited kLongestHoldMs, or a stop. A large batch goes
-// at once (so does what a notification left in the ring: over 1000 bytes).
+// the oldest byte has waited kLongestHoldMs, or a stop. A hold is for bytes
+// that trickle in: a large batch goes at once (so does what a notification
+// left in the ring: over 1000 bytes), and so do the bytes of a sender faster
+// than a hold is meant for, which come many to a read.
 bool CommReader::HoldBack(DWORD nQueued) {
   constexpr int kHoldBatchBytes = 512;
   const std::int64_t nNow = runtime::MilliSeconds();
   if (nHeldSinceMs == 0) nHeldSinceMs = nNow;
   const std::int64_t nUntil =
       std::min(oPort.nHoldUntilMs.load(std::memory_order_acquire), nHeldSinceMs + kLongestHoldMs);
-  if (nUntil <= nNow || oPort.ring.Used() + static_cast<std::int64_t>(nQueued) >= kHoldBatchBytes) return false;
+  if (nUntil <= nNow || lBurst || oPort.ring.Used() + static_cast<std::int64_t>(nQueued) >= kHoldBatchBytes)
+    return false;
   WaitForSingleObject(oPort.hStop.Get(), static_cast<DWORD>(nUntil - nNow));
+  lHeld = true;
   return true;
 }
 
