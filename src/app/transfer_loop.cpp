@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/image_writer.h"
+#include "app/key_wake.h"
 #include "app/link_setup.h"
 #include "app/port_io.h"
 #include "app/receive_queue.h"
@@ -65,6 +66,7 @@ bool TransferLoopRunning() { return LoopRunning(); }
 bool QVZ(int nCom, ui::TMultiGet& oGet) {
   runtime::ProcMark mark("QVZ", __LINE__);
   runtime::ScopedFlag running(LoopRunning());
+  const KeyWake oKeys(GetAncestor(oGet.hWnd, GA_ROOT));
   protocol::Receiver oRules("ESC");
   for (;;) {
     mark.SetLine(__LINE__);

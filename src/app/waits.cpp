@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/key_wake.h"
 #include "app/receive_queue.h"
 #include "runtime/clock.h"
 #include "support/key_state.h"
@@ -14,16 +15,21 @@ namespace {
 
 constexpr int kEsc = support::kKeyEscape;
 // Each sleep that ends costs the platform about 0.1 ms of a processor
-// under Wine; 45 ms keeps the waiting program under 0.5 % of a core.
+// under Wine. A key pressed in another program's window ends no sleep
+// unless the keys wake the waits: then a sleep may last 250 ms (a few
+// wakes a second cost about 0.1 % of a core); else 45 ms, so that such an
+// ESC is still seen within 50 ms.
 constexpr DWORD kIdleSliceMs = 45;
+constexpr DWORD kKeyWokenSliceMs = 250;
 
 // After a pass that found nothing: sleeps until a message (posted, sent from
 // another thread such as the port's notification, or input) or the end of
 // the slice, whichever comes first. Nothing waits when bytes are queued.
 void IdleUntilMessage(std::optional<std::int64_t> nLeftMs) {
   if (QueuedBytes() > 0) return;
-  DWORD nSlice = kIdleSliceMs;
-  if (nLeftMs) nSlice = static_cast<DWORD>(std::clamp<std::int64_t>(*nLeftMs, 0, kIdleSliceMs));
+  const DWORD nMost = KeysWakeTheWaits() ? kKeyWokenSliceMs : kIdleSliceMs;
+  DWORD nSlice = nMost;
+  if (nLeftMs) nSlice = static_cast<DWORD>(std::clamp<std::int64_t>(*nLeftMs, 0, nMost));
   if (nSlice > 0) MsgWaitForMultipleObjectsEx(0, nullptr, nSlice, ui::AllInputMask(), MWMO_INPUTAVAILABLE);
 }
 

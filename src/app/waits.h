@@ -2,11 +2,11 @@
 // The transfer loop's wait for the next received byte, both while a command
 // is awaited and inside a track. Each pass looks at ESC first, then takes a
 // byte from the receive queue, then reads the clock; between passes it pumps
-// messages, and a pass that found nothing sleeps until the next message, at
-// most 45 ms and never past the deadline, so that waiting for the remote
-// machine does not keep a processor busy. ESC pressed in the program's
-// window ends the sleep at once; pressed elsewhere, it is seen by the next
-// pass. Every wait ends with one more pump step.
+// messages, and a pass that found nothing sleeps until the next message or
+// key, never past the deadline, so that waiting for the remote machine does
+// not keep a processor busy. ESC ends the sleep at once: pressed in the
+// program's window always, elsewhere while a KeyWake lives (without one the
+// sleeps last at most 45 ms). Every wait ends with one more pump step.
 
 #include <cstdint>
 #include <optional>
