@@ -208,12 +208,14 @@ bool CommReader::ReadQueued(DWORD nCount, DWORD& nRead) {
 // than a hold is meant for, which come many to a read.
 bool CommReader::HoldBack(DWORD nQueued) {
   constexpr int kHoldBatchBytes = 512;
+  // No hold (the common case outside a track) costs no clock reading.
+  const std::int64_t nHoldUntilMs = oPort.nHoldUntilMs.load(std::memory_order_acquire);
+  if (nHoldUntilMs == 0 || lBurst || oPort.ring.Used() + static_cast<std::int64_t>(nQueued) >= kHoldBatchBytes)
+    return false;
   const std::int64_t nNow = runtime::MilliSeconds();
   if (nHeldSinceMs == 0) nHeldSinceMs = nNow;
-  const std::int64_t nUntil =
-      std::min(oPort.nHoldUntilMs.load(std::memory_order_acquire), nHeldSinceMs + kLongestHoldMs);
-  if (nUntil <= nNow || lBurst || oPort.ring.Used() + static_cast<std::int64_t>(nQueued) >= kHoldBatchBytes)
-    return false;
+  const std::int64_t nUntil = std::min(nHoldUntilMs, nHeldSinceMs + kLongestHoldMs);
+  if (nUntil <= nNow) return false;
   WaitForSingleObject(oPort.hStop.Get(), static_cast<DWORD>(nUntil - nNow));
   lHeld = true;
   return true;
